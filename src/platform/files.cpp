@@ -1,0 +1,71 @@
+// Numbered binary files for the game's own readers.
+#include "platform/files.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+namespace kestrway {
+
+namespace {
+
+std::array<std::FILE*, kMaxFileNumber + 1> gFiles{};
+std::string gDataFolder;
+
+bool validNumber(int32_t fileNumber) { return fileNumber >= 1 && fileNumber <= kMaxFileNumber; }
+
+}  // namespace
+
+void setDataFolder(std::string_view folder) { gDataFolder.assign(folder); }
+
+std::string hostPath(std::string_view fileName) {
+    std::string path(fileName);
+    for (char& c : path) {
+        if (c == '\\') c = '/';
+    }
+    if (!gDataFolder.empty() && !path.empty() && path[0] != '/') {
+        path = gDataFolder + "/" + path;
+    }
+    return path;
+}
+
+ErrorCode openFileRead(std::string_view fileName, int32_t fileNumber) {
+    if (!validNumber(fileNumber) || gFiles[static_cast<size_t>(fileNumber)] != nullptr) {
+        return ErrorCode::kIllegalCall;
+    }
+    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
+    if (file == nullptr) return ErrorCode::kFileNotFound;
+    gFiles[static_cast<size_t>(fileNumber)] = file;
+    return ErrorCode::kOk;
+}
+
+ErrorCode readFileBytes(int32_t fileNumber, int64_t position, void* buffer, size_t count) {
+    if (!validNumber(fileNumber) || position < 0) return ErrorCode::kIllegalCall;
+    std::FILE* file = gFiles[static_cast<size_t>(fileNumber)];
+    if (file == nullptr) return ErrorCode::kIllegalCall;
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    size_t got = 0;
+    // A position past the end simply reads nothing; the buffer is zeroed.
+    if (position == 0 || fseeko(file, static_cast<off_t>(position - 1), SEEK_SET) == 0) {
+        got = std::fread(bytes, 1, count, file);
+    }
+    if (got < count) std::memset(bytes + got, 0, count - got);
+    return ErrorCode::kOk;
+}
+
+ErrorCode closeFile(int32_t fileNumber) {
+    if (!validNumber(fileNumber) || gFiles[static_cast<size_t>(fileNumber)] == nullptr) {
+        return ErrorCode::kIllegalCall;
+    }
+    std::fclose(gFiles[static_cast<size_t>(fileNumber)]);
+    gFiles[static_cast<size_t>(fileNumber)] = nullptr;
+    return ErrorCode::kOk;
+}
+
+void closeAllFiles() {
+    for (int32_t n = 1; n <= kMaxFileNumber; ++n) {
+        if (gFiles[static_cast<size_t>(n)] != nullptr) closeFile(n);
+    }
+}
+
+}  // namespace kestrway

@@ -1,0 +1,43 @@
+// Test control of the headless backend: a virtual clock, scripted keys and
+// the close button, the presented picture, and endProgram handed back to the
+// test as a ProgramExit exception.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+namespace kestrway::headless {
+
+// Thrown by endProgram; the harness catches it where the process would end.
+struct ProgramExit {
+    int32_t exitCode;
+};
+
+// Forgets every script, rewinds the virtual clock to 0, closes the screen
+// and frees every file number: a fresh program for the next test.
+void reset();
+
+// Virtual seconds since reset(); advanced only by sleeps.
+double virtualSeconds();
+// Presenter passes run so far (one per 10 ms of virtual time).
+int64_t presenterPasses();
+
+// Scripted input, applied by the presenter pass due at that virtual time.
+void holdKey(int32_t scanCode, double fromSeconds, double untilSeconds);
+// A typed character (1..255) or an extended code (255 + 256 x k).
+void typeKey(uint32_t code, double atSeconds);
+void typeText(std::string_view text, double atSeconds);
+void pressCloseButton(double atSeconds);
+void changeFocus(double atSeconds);
+
+// Called after every presenter pass (for example to check invariants or to
+// script input from the game's state). Cleared by reset().
+void setPassHook(std::function<void()> hook);
+
+// The picture as the window shows it after the last presenter pass.
+uint32_t presentedPixel(int32_t x, int32_t y);
+// Runs a presenter pass now, outside the clock (a test's "look at the window").
+void presentNow();
+
+}  // namespace kestrway::headless

@@ -1,0 +1,57 @@
+// Key states and the typed-key ring: filled by the presenter, read by the game.
+#include "platform/keyboard.h"
+
+#include "platform/screen_device.h"
+
+namespace kestrway {
+
+int32_t isKeyDown(int32_t scanCode) {
+    ScreenDevice& device = screenDevice();
+    if (!device.open || scanCode < 0 || scanCode >= kKeyStateCount) return 0;
+    lockScreen();
+    const bool down = device.keyStates[static_cast<size_t>(scanCode)] != 0;
+    unlockScreenUnmarked();
+    return down ? -1 : 0;
+}
+
+std::string readKey() {
+    ScreenDevice& device = screenDevice();
+    std::string key;  // at most two characters: stays in the string's own storage
+    if (!device.open) return key;
+    lockScreen();
+    KeyRing& ring = device.keys;
+    device.keyPressed = false;
+    if (ring.readIndex != ring.writeIndex) {
+        const uint32_t code = ring.codes[static_cast<size_t>(ring.readIndex)];
+        ring.readIndex = (ring.readIndex + 1) % kKeyBufferSlots;
+        if (code <= 255) {
+            key.push_back(static_cast<char>(code));
+        } else {
+            key.push_back(static_cast<char>(code & 255u));
+            key.push_back(static_cast<char>((code / 256u) & 255u));
+        }
+    }
+    unlockScreenUnmarked();
+    return key;
+}
+
+void addKeyCode(uint32_t code) {
+    KeyRing& ring = screenDevice().keys;
+    ring.codes[static_cast<size_t>(ring.writeIndex)] = code;
+    ring.writeIndex = (ring.writeIndex + 1) % kKeyBufferSlots;
+    if (ring.writeIndex == ring.readIndex) {
+        ring.readIndex = (ring.readIndex + 1) % kKeyBufferSlots;  // full: the oldest is lost
+    }
+    screenDevice().keyPressed = true;
+}
+
+void setKeyStates(const std::array<uint8_t, kKeyStateCount>& states) {
+    screenDevice().keyStates = states;
+}
+
+void focusChanged() {
+    screenDevice().keyStates.fill(0);
+    markLinesChanged(0, kScreenHeight - 1);
+}
+
+}  // namespace kestrway

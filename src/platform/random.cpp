@@ -1,0 +1,69 @@
+// MT19937 with the game's own seeding (an LCG fill of the state), so a seed
+// gives the same game on every machine.
+#include "platform/random.h"
+
+#include <bit>
+#include <cmath>
+
+#include "platform/timing.h"
+
+namespace kestrway {
+
+namespace {
+
+GameRandom gRandom;
+
+// The seed truncated toward zero to 64 bits; values outside that range (or
+// NaN) would make the conversion undefined, so they saturate.
+int64_t truncatedSeed(double seed) {
+    if (std::isnan(seed)) return 0;
+    if (seed >= 9.2e18) return INT64_MAX;
+    if (seed <= -9.2e18) return INT64_MIN;
+    return static_cast<int64_t>(seed);
+}
+
+}  // namespace
+
+void GameRandom::seed(double seed) {
+    state_[0] = static_cast<uint32_t>(static_cast<uint64_t>(truncatedSeed(seed)));
+    for (size_t i = 1; i < state_.size(); ++i) {
+        state_[i] = state_[i - 1] * 1664525u + 1013904223u;
+    }
+    index_ = 624;
+}
+
+void GameRandom::twist() {
+    constexpr uint32_t kUpper = 0x80000000u;
+    constexpr uint32_t kLower = 0x7FFFFFFFu;
+    for (size_t i = 0; i < 624; ++i) {
+        const uint32_t y = (state_[i] & kUpper) | (state_[(i + 1) % 624] & kLower);
+        uint32_t next = state_[(i + 397) % 624] ^ (y >> 1);
+        if (y & 1u) next ^= 0x9908B0DFu;
+        state_[i] = next;
+    }
+    index_ = 0;
+}
+
+double GameRandom::next() {
+    if (index_ >= 624) twist();
+    uint32_t y = state_[static_cast<size_t>(index_++)];
+    y ^= y >> 11;
+    y ^= (y << 7) & 0x9D2C5680u;
+    y ^= (y << 15) & 0xEFC60000u;
+    y ^= y >> 18;
+    return static_cast<double>(y) / 4294967296.0;
+}
+
+ErrorCode seedRandom(double seed) {
+    if (seed == -1.0) {
+        const uint64_t bits = std::bit_cast<uint64_t>(timerSeconds());
+        const uint32_t mixed = static_cast<uint32_t>(bits) ^ static_cast<uint32_t>(bits >> 32);
+        seed = static_cast<double>(mixed);
+    }
+    gRandom.seed(seed);
+    return ErrorCode::kOk;
+}
+
+double randomUnit() { return gRandom.next(); }
+
+}  // namespace kestrway

@@ -1,0 +1,53 @@
+// Sleeps and the timer, over the backend's clock.
+#include "platform/timing.h"
+
+#include <algorithm>
+
+#include "platform/backend.h"
+#include "platform/screen_device.h"
+
+namespace kestrway {
+
+namespace {
+
+constexpr int32_t kKeyCheckMs = 50;
+
+// Reads and clears the key-press flag, as every check of a key wait does.
+bool takeKeyPressed() {
+    lockScreen();
+    const bool pressed = screenDevice().keyPressed;
+    screenDevice().keyPressed = false;
+    unlockScreenUnmarked();
+    return pressed;
+}
+
+}  // namespace
+
+ErrorCode sleepMs(int32_t ms) {
+    if (ms > 0) backendSleep(ms);
+    return ErrorCode::kOk;
+}
+
+ErrorCode sleepUntilKey(int32_t ms) {
+    if (ms == -1) {
+        while (!takeKeyPressed()) backendSleep(kKeyCheckMs);
+        return ErrorCode::kOk;
+    }
+    if (ms <= 0) return ErrorCode::kOk;
+    if (ms < 100) {
+        backendSleep(ms);
+        return ErrorCode::kOk;
+    }
+    int32_t remaining = ms;
+    while (remaining > kKeyCheckMs) {
+        if (takeKeyPressed()) return ErrorCode::kOk;
+        backendSleep(kKeyCheckMs);
+        remaining -= kKeyCheckMs;
+    }
+    backendSleep(remaining);
+    return ErrorCode::kOk;
+}
+
+double timerSeconds() { return backendSeconds(); }
+
+}  // namespace kestrway
