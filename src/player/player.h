@@ -1,0 +1,24 @@
+// The player's car: pictures, stage-start values, the per-frame control
+// step, drawing, and its tests against the road world.
+#pragma once
+
+#include "state/game_state.h"
+
+namespace kestrway {
+
+constexpr int32_t kPlayerStartX = 192;
+constexpr int32_t kPlayerStartY = 320;
+constexpr int32_t kStageBonus = 200;
+
+void loadPlayerImages(GameState& game);
+void resetPlayer(GameState& game);
+void updatePlayer(GameState& game);
+void drawPlayer(GameState& game);
+int32_t speedForGear(int32_t gear);
+// The track code under a screen point, or -1 off the track.
+int32_t tileAtScreen(const GameState& game, int32_t x, int32_t y);
+int32_t collectSpannerAt(GameState& game, int32_t x, int32_t y);
+bool hitsObstacle(const GameState& game, int32_t x, int32_t y);
+int32_t hitsVehicle(GameState& game, int32_t x, int32_t y);
+
+}  // namespace kestrway
