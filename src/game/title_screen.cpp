@@ -1,0 +1,73 @@
+// The title screen: border, logo, rules, scores, and the wait for Space.
+#include <array>
+#include <string>
+
+#include "game/key_wait.h"
+#include "game/screens.h"
+#include "game/titles.h"
+#include "platform/image.h"
+#include "platform/screen.h"
+#include "ui/font_text.h"
+
+namespace kestrway {
+
+namespace {
+
+constexpr uint32_t kBlack = 0xFF000000;
+constexpr uint32_t kYellow = 0xFFFFFF00;
+constexpr uint32_t kKeepForeground = 1;
+constexpr uint32_t kKeepBackground = 2;
+
+void drawBorder(const Image* tile) {
+    for (int32_t i = 0; i < 20; ++i) {
+        blit(static_cast<float>(32 * i), 0, tile);
+        blit(static_cast<float>(32 * i), 448, tile);
+    }
+    for (int32_t j = 0; j < 15; ++j) {
+        blit(0, static_cast<float>(32 * j), tile);
+        blit(608, static_cast<float>(32 * j), tile);
+    }
+}
+
+}  // namespace
+
+void loadTitleAssets(GameState& game) {
+    loadFont(game.fontImage);
+    game.titleTileImage = createImage(32, 32, kBlankColour);
+    loadBitmap("gfx\\start.bmp", game.titleTileImage.get());
+    game.logoImage = createImage(600, 48, kBlankColour);
+    loadBitmap("gfx\\logo.bmp", game.logoImage.get());
+    game.highScore = 0;
+    game.previousScore = 0;
+}
+
+void showTitleScreen(const GameState& game) {
+    const std::array<std::string, 12> lines = {
+        "Race to the end of each stage!",
+        "",
+        "* Gain 10 points for each enemy tank you destroy *",
+        "* Lose 10 points for any civilian cars you shoot *",
+        "* Collect the spanners to repair your car *",
+        "",
+        "High score :" + std::to_string(game.highScore),
+        "",
+        "Previous score:" + std::to_string(game.previousScore),
+        "",
+        "Press Space to start",
+        "",
+    };
+    setColors(0, kTitleBlue, kKeepForeground);
+    clearScreen();
+    setColors(0, kBlack, kKeepForeground);
+    drawBorder(game.titleTileImage.get());
+    blitTransparent(20, 64, game.logoImage.get());
+    for (size_t n = 0; n < lines.size(); ++n) {
+        drawCentredText(game.fontImage.get(), 144 + 24 * static_cast<int32_t>(n), lines[n]);
+    }
+    setColors(kYellow, 0, kKeepBackground);
+    drawText(32, 432, kVersionText);
+    drawText(470, 432, kMakerAddress);
+    waitForSpace(QuitRule::kTitle);
+}
+
+}  // namespace kestrway
