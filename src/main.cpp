@@ -1,0 +1,23 @@
+// The program's entry: the main thread presents the window, the game runs on
+// a thread of its own.
+#include <cstdlib>
+#include <thread>
+
+#include "game/run_game.h"
+#include "platform/sdl/presenter.h"
+#include "platform/sdl/sdl_setup.h"
+#include "state/game_state.h"
+
+int main(int argc, char** argv) {
+    if (!kestrway::startSdl()) {
+        return EXIT_FAILURE;
+    }
+    // Static: the game's tables are large, and the game thread uses them
+    // until the process ends.
+    static kestrway::GameState game;
+    std::thread gameThread([argc, argv] { kestrway::runGame(game, argc, argv); });
+    // The process ends in the presenter through std::exit, which must not
+    // find a joinable thread object.
+    gameThread.detach();
+    kestrway::runPresenter();
+}

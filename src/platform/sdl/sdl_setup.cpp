@@ -1,0 +1,33 @@
+// Hints and initialisation of SDL's video subsystem.
+#include "platform/sdl/sdl_setup.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+namespace kestrway {
+
+bool startSdl() {
+    // The game owns its exit path; SIGINT and SIGTERM keep their default
+    // meaning instead of turning into a quit event.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A present that waits for vertical blank would stretch the 10 ms pass.
+    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    // The software renderer straight into the window surface: no GL stack is
+    // loaded, and a present costs a fraction of what it does through one.
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // The close button is only a key for the game; SDL must not also turn it
+    // into a quit request, or one click would count twice.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // main() is our own, not SDL's wrapper; SDL is started from it directly.
+    SDL_SetMainReady();
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "kestrway: cannot start the video system: %s\n", SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kestrway

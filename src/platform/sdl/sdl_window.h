@@ -1,0 +1,31 @@
+// The game's one window: a resizable window whose renderer scales the
+// 640x480 picture to it with square pixels and black bars. Main thread only.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+#include <string_view>
+
+namespace kestrway {
+
+struct SdlWindow {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    // Streaming, SDL_PIXELFORMAT_RGB888: the screen's 0xAARRGGBB pixels
+    // upload as they are, the alpha byte ignored.
+    SDL_Texture* texture = nullptr;
+};
+
+// False (with the reason on stderr, and nothing left open) when SDL cannot
+// make the window, its renderer or its texture.
+bool createSdlWindow(std::string_view title, SdlWindow& out);
+// The game's titles are byte strings with one character per byte; SDL takes
+// UTF-8, so bytes from 0x80 up are read as Latin-1.
+void setSdlWindowTitle(const SdlWindow& window, std::string_view title);
+std::string latin1ToUtf8(std::string_view text);
+void destroySdlWindow(SdlWindow& window);
+// Between a window and the desktop-sized fullscreen, keeping the picture.
+void toggleFullscreen(const SdlWindow& window);
+
+}  // namespace kestrway
