@@ -18,6 +18,10 @@ struct ProgramExit {
 // and frees every file number: a fresh program for the next test.
 void reset();
 
+// What timerSeconds() reads at virtual time 0 (so a test picks the seed the
+// game takes from the timer). 1000 after reset().
+void setClockStart(double seconds);
+
 // Virtual seconds since reset(); advanced only by sleeps.
 double virtualSeconds();
 // Presenter passes run so far (one per 10 ms of virtual time).

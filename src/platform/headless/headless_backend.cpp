@@ -33,6 +33,7 @@ struct TimedEvent {
 constexpr uint32_t kFocusEvent = 0xFFFFFFFFu;
 
 struct HeadlessState {
+    double clockStart = kClockStartSeconds;
     int64_t nowMs = 0;
     int64_t nextPassMs = kPassIntervalMs;
     int64_t passes = 0;
@@ -108,7 +109,7 @@ void backendSleep(int32_t ms) {
     gState.nowMs = target;
 }
 
-double backendSeconds() { return kClockStartSeconds + static_cast<double>(gState.nowMs) / 1000.0; }
+double backendSeconds() { return gState.clockStart + static_cast<double>(gState.nowMs) / 1000.0; }
 
 void backendEndProgram(int32_t exitCode) {
     resetScreenDevice();
@@ -122,6 +123,8 @@ void reset() {
     closeAllFiles();
     gState = HeadlessState{};
 }
+
+void setClockStart(double seconds) { gState.clockStart = seconds; }
 
 double virtualSeconds() { return static_cast<double>(gState.nowMs) / 1000.0; }
 

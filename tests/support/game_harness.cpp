@@ -1,0 +1,47 @@
+// The whole-game harness over the headless backend.
+#include "support/game_harness.h"
+
+#include <gtest/gtest.h>
+
+#include "game/run_game.h"
+#include "game/screens.h"
+#include "platform/files.h"
+#include "platform/headless/headless.h"
+
+namespace kestrway {
+
+GameHarness::GameHarness(const std::filesystem::path& dataFolder, double clockStart)
+    : game_(std::make_unique<GameState>()) {
+    headless::reset();
+    headless::setClockStart(clockStart);
+    setDataFolder(dataFolder.string());
+}
+
+GameHarness::~GameHarness() {
+    headless::reset();
+    setDataFolder("");
+}
+
+int32_t GameHarness::run(std::function<void(GameState&)> onPass) {
+    headless::setPassHook([this, onPass] {
+        const GameState& g = *game_;
+        passes_.push_back(PassRecord{headless::virtualSeconds(),
+                                     headless::presentedPixel(40, 40) == kTitleBlue, g.stageNumber,
+                                     g.frameCounter, g.damageLevel, g.score});
+        if (onPass) onPass(*game_);
+    });
+    try {
+        runGame(*game_, 0, nullptr);
+    } catch (const headless::ProgramExit& exit) {
+        return exit.exitCode;
+    }
+}
+
+const PassRecord& GameHarness::passAt(double seconds) const {
+    for (const PassRecord& pass : passes_) {
+        if (pass.seconds >= seconds - 1e-9) return pass;
+    }
+    return passes_.back();
+}
+
+}  // namespace kestrway

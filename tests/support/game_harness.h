@@ -1,0 +1,41 @@
+// Runs the whole game on the headless backend until it ends, and records
+// what the window showed at every presenter pass.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "state/game_state.h"
+
+namespace kestrway {
+
+// What a test can tell from one presenter pass.
+struct PassRecord {
+    double seconds;
+    bool titleShown;  // the title's dark blue shows where the road would be
+    int32_t stageNumber;
+    int32_t frameCounter;
+    int32_t damageLevel;
+    int32_t score;
+};
+
+class GameHarness {
+public:
+    explicit GameHarness(const std::filesystem::path& dataFolder, double clockStart = 1000.0);
+    ~GameHarness();
+    // Runs runGame until endProgram; gives its exit code. onPass runs after
+    // each presenter pass with the game's state (to script reactive input).
+    int32_t run(std::function<void(GameState&)> onPass = {});
+    GameState& game() { return *game_; }
+    const std::vector<PassRecord>& passes() const { return passes_; }
+    // First pass at or after a time.
+    const PassRecord& passAt(double seconds) const;
+
+private:
+    std::unique_ptr<GameState> game_;
+    std::vector<PassRecord> passes_;
+};
+
+}  // namespace kestrway

@@ -1,0 +1,83 @@
+// Writes test map chunks and test data folders.
+#include "support/map_files.h"
+
+#include <atomic>
+#include <cstdint>
+#include <fstream>
+
+#include <unistd.h>
+
+namespace kestrway {
+
+namespace {
+
+void put16(std::ofstream& out, uint16_t v) {
+    out.put(static_cast<char>(v & 0xFF));
+    out.put(static_cast<char>(v >> 8));
+}
+
+void put32(std::ofstream& out, uint32_t v) {
+    put16(out, static_cast<uint16_t>(v & 0xFFFF));
+    put16(out, static_cast<uint16_t>(v >> 16));
+}
+
+}  // namespace
+
+uint8_t tileCodeForChar(char c) {
+    switch (c) {
+        case '.': return 0;
+        case '1': return 1;
+        case '2': return 2;
+        case '~': return 3;
+        case 'T': return 4;
+        default: return static_cast<uint8_t>(c);
+    }
+}
+
+void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows) {
+    constexpr uint32_t kPixelOffset = 14 + 40 + 256 * 4;
+    std::ofstream out(file, std::ios::binary);
+    out.put('B');
+    out.put('M');
+    put32(out, kPixelOffset + 800);
+    put32(out, 0);
+    put32(out, kPixelOffset);
+    put32(out, 40);
+    put32(out, 16);
+    put32(out, 50);
+    put16(out, 1);
+    put16(out, 8);
+    for (int i = 0; i < 6; ++i) put32(out, 0);
+    for (int i = 0; i < 256; ++i) put32(out, static_cast<uint32_t>(i * 0x010101));
+    for (int stored = 0; stored < 50; ++stored) {  // bottom row first
+        const size_t chunkRow = static_cast<size_t>(49 - stored);
+        for (size_t column = 0; column < 16; ++column) {
+            char c = '.';
+            if (chunkRow < rows.size() && column < rows[chunkRow].size()) c = rows[chunkRow][column];
+            out.put(static_cast<char>(tileCodeForChar(c)));
+        }
+    }
+}
+
+TestDataFolder::TestDataFolder(const std::vector<ChunkRows>& chunks) {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("kestrway_data_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_ / "map");
+    const std::filesystem::path real = KESTRWAY_DATA_DIR;
+    std::filesystem::create_directory_symlink(real / "gfx", path_ / "gfx");
+    std::filesystem::create_directory_symlink(real / "fonts", path_ / "fonts");
+    for (size_t i = 0; i < chunks.size() && i < 4; ++i) {
+        writeMapFile(path_ / "map" / ("0" + std::to_string(i + 1) + ".bmp"), chunks[i]);
+    }
+}
+
+TestDataFolder::~TestDataFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+ChunkRows uniformChunk(const std::string& row) { return ChunkRows(50, row); }
+
+}  // namespace kestrway
