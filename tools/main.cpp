@@ -4,14 +4,15 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "builtin_font.h"
+#include "data_tree.h"
+#include "font_files.h"
 
 namespace {
-
-constexpr const char* kMonoFontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
 
 struct Options {
     std::optional<std::filesystem::path> outputRoot;
@@ -37,7 +38,8 @@ std::optional<Options> parseOptions(int argc, char** argv) {
 }
 
 void writeBuiltinFont(const std::filesystem::path& file) {
-    const std::string text = kestrway::formatBuiltinFontInclude(kestrway::renderBuiltinFont(kMonoFontPath));
+    const std::string text =
+        kestrway::formatBuiltinFontInclude(kestrway::renderBuiltinFont(kestrway::kMonoFontPath));
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << text;
     out.close();
@@ -55,6 +57,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        if (options->outputRoot) {
+            kestrway::writeDataTree(*options->outputRoot);
+        }
         if (options->builtinFontFile) {
             writeBuiltinFont(*options->builtinFontFile);
         }

@@ -1,0 +1,10 @@
+// The notice written beside the generated fonts: which font they come from and its licence.
+#pragma once
+
+#include <string_view>
+
+namespace kestrway {
+
+std::string_view fontLicenceText();
+
+}  // namespace kestrway
