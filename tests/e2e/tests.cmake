@@ -1,0 +1,10 @@
+# The real game in a real X window under Xvfb (see window_test.sh).
+if(TARGET kestrway)
+  find_package(X11 REQUIRED)
+  add_executable(press_close_button ${CMAKE_CURRENT_LIST_DIR}/press_close_button.cpp)
+  target_link_libraries(press_close_button PRIVATE X11::X11)
+  add_test(NAME e2e.window
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/window_test.sh $<TARGET_FILE:kestrway>
+            $<TARGET_FILE:press_close_button>)
+  set_tests_properties(e2e.window PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 120)
+endif()
