@@ -47,7 +47,7 @@ void prepareStage(GameState& game) {
     resetScroll(game);
 }
 
-int32_t playFrame(GameState& game, StageRun& run) {
+void updateAndDrawFrame(GameState& game, StageRun& run) {
     updatePlayer(game);
     if (game.trafficPhase == 1) updateTraffic(game);
     if (++game.frameCounter == kFramesPerBonusTick) {
@@ -73,7 +73,10 @@ int32_t playFrame(GameState& game, StageRun& run) {
         setColors(kDangerRed, 0, 2);
         drawText(140, 4, "* Danger : Damage Critical! *");
     }
+}
 
+int32_t playFrame(GameState& game, StageRun& run) {
+    updateAndDrawFrame(game, run);
     sleepMs(kFrameSleepMs);
 
     // Later tests overwrite earlier ones: finish beats close beats Escape

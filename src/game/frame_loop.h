@@ -23,6 +23,10 @@ struct StageRun {
 
 // Track, tile set, traffic, cleared actors, player and scroll for a new stage.
 void prepareStage(GameState& game);
+// A frame's work: update the player and the traffic, tick the bonus, draw
+// under the lock, react to damage. Everything of playFrame but the sleep and
+// the input that follows it.
+void updateAndDrawFrame(GameState& game, StageRun& run);
 // One frame: update, draw under the lock, react to damage, sleep 10 ms, read
 // Escape, the close code and the finish. Returns the stage's end reason.
 int32_t playFrame(GameState& game, StageRun& run);
