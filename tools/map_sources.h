@@ -2,18 +2,19 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace kestrway {
 
-constexpr int32_t kChunkColumns = 16;
-constexpr int32_t kChunkRows = 50;
+constexpr int32_t kChunkSourceColumns = 16;
+constexpr int32_t kChunkSourceRows = 50;
 
 // One character per tile: '.' grass, '1' road driving up (lanes 1-3), '2' road
 // driving down (lanes 4 and on), '~' water, 'T' tree.
 struct MapChunkSource {
     std::string_view name;  // the file name without folder or extension: "01" .. "04"
-    std::array<std::string_view, kChunkRows> rows;
+    std::array<std::string_view, kChunkSourceRows> rows;
 };
 
 const std::array<MapChunkSource, 4>& mapChunkSources();

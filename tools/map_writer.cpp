@@ -46,9 +46,9 @@ std::array<uint32_t, 256> tilePalette() {
 
 std::vector<uint8_t> chunkTileCodes(const MapChunkSource& source) {
     std::vector<uint8_t> codes;
-    codes.reserve(kChunkColumns * kChunkRows);
+    codes.reserve(kChunkSourceColumns * kChunkSourceRows);
     for (const std::string_view row : source.rows) {
-        if (row.size() != kChunkColumns) {
+        if (row.size() != kChunkSourceColumns) {
             throw std::runtime_error("map " + std::string(source.name) + " has a row of the wrong width");
         }
         for (const char symbol : row) {
@@ -59,7 +59,7 @@ std::vector<uint8_t> chunkTileCodes(const MapChunkSource& source) {
 }
 
 std::vector<uint8_t> encodeMapChunk(const std::vector<uint8_t>& codes) {
-    return encodeBmp8(kChunkColumns, kChunkRows, codes, tilePalette());
+    return encodeBmp8(kChunkSourceColumns, kChunkSourceRows, codes, tilePalette());
 }
 
 }  // namespace kestrway

@@ -1,0 +1,13 @@
+# Data checks beyond the unit tests: the chunk sources the maps are made from,
+# and a regeneration run that must reproduce the committed data byte for byte.
+target_sources(kestrway_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools/map_sources.cpp)
+target_include_directories(kestrway_tests PRIVATE ${CMAKE_SOURCE_DIR}/tools)
+
+if(TARGET kestrway_datagen)
+  add_test(NAME data_regenerates_identically
+    COMMAND ${CMAKE_COMMAND}
+      -DGENERATOR=$<TARGET_FILE:kestrway_datagen>
+      -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+      -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/regenerated-data
+      -P ${CMAKE_CURRENT_LIST_DIR}/compare_regenerated.cmake)
+endif()
