@@ -1,5 +1,7 @@
 // The presenter's picture work on SDL's dummy video driver: only changed
 // lines reach the window, and the screen's pixels arrive as colours.
+#include "platform/sdl/present_step.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "platform/screen_device.h"
-#include "platform/sdl/present_step.h"
 #include "platform/sdl/sdl_setup.h"
 #include "platform/sdl/sdl_window.h"
 
@@ -17,7 +18,7 @@ namespace {
 constexpr size_t kPagePixels = static_cast<size_t>(kScreenWidth) * kScreenHeight;
 
 class PresentStep : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
         ASSERT_TRUE(startSdl());

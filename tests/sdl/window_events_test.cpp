@@ -1,5 +1,7 @@
 // The SDL backend's key translation: the scan-code table behind isKeyDown
 // and the typed codes that window events put into the key ring.
+#include "platform/sdl/window_events.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -7,7 +9,6 @@
 #include "platform/keyboard.h"
 #include "platform/sdl/scan_codes.h"
 #include "platform/sdl/sdl_window.h"
-#include "platform/sdl/window_events.h"
 
 namespace kestrway {
 namespace {
@@ -83,9 +84,17 @@ TEST(TypedKeys, TextBecomesCharacterCodes) {
     // Latin-1 characters keep their byte; others have no code and vanish.
     EXPECT_EQ(typedText("\xC3\xA9x"), (Codes{0xE9, 'x'}));
     EXPECT_EQ(typedText("\xC2\xA0"), (Codes{0xA0}));
-    EXPECT_EQ(typedText("\xE2\x82\xAC" "b" "\xF0\x9F\x9A\x97" "c"), (Codes{'b', 'c'}));
+    EXPECT_EQ(typedText("\xE2\x82\xAC"
+                        "b"
+                        "\xF0\x9F\x9A\x97"
+                        "c"),
+              (Codes{'b', 'c'}));
     // Broken sequences lose only themselves.
-    EXPECT_EQ(typedText("\xC3" "d" "\x80" "e"), (Codes{'d', 'e'}));
+    EXPECT_EQ(typedText("\xC3"
+                        "d"
+                        "\x80"
+                        "e"),
+              (Codes{'d', 'e'}));
     EXPECT_EQ(typedText("\xC3"), Codes{});
 
     SDL_Event text{};

@@ -28,8 +28,9 @@ void setSdlWindowTitle(const SdlWindow& window, std::string_view title) {
 
 bool createSdlWindow(std::string_view title, SdlWindow& out) {
     SdlWindow made;
-    made.window = SDL_CreateWindow(latin1ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
+    made.window =
+        SDL_CreateWindow(latin1ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED,
+                         SDL_WINDOWPOS_CENTERED, kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
     if (made.window != nullptr) {
         made.renderer = SDL_CreateRenderer(made.window, -1, SDL_RENDERER_SOFTWARE);
     }
