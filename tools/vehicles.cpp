@@ -160,11 +160,15 @@ Pixmap drawBoat() {
         boat.set(x, 12, colours::kGlassShine);
         boat.set(x, 13, colours::kGlass);
     }
-    fillRect(boat, 9, 14, 14, 9, rgb(70, 56, 52));
-    fillRect(boat, 10, 15, 5, 4, rgb(222, 206, 170));
-    fillRect(boat, 17, 15, 5, 4, rgb(222, 206, 170));
-    fillRect(boat, 10, 15, 5, 1, rgb(244, 234, 208));
-    fillRect(boat, 17, 15, 5, 1, rgb(244, 234, 208));
+    const uint32_t cockpit = rgb(70, 56, 52);
+    const uint32_t seat = rgb(222, 206, 170);
+    fillRect(boat, 9, 14, 14, 9, cockpit);
+    // steering wheel on the driver's side, then a bench seat across the back
+    fillRect(boat, 11, 15, 3, 1, colours::kGunMetalLight);
+    boat.set(12, 16, colours::kGunMetalLight);
+    fillRect(boat, 10, 18, 12, 4, seat);
+    fillRect(boat, 10, 18, 12, 1, rgb(244, 234, 208));
+    fillRect(boat, 15, 19, 2, 3, shade(seat, -34));
     // outboard motor over the stern
     fillRect(boat, 13, 25, 6, 5, colours::kGunMetal);
     fillRect(boat, 14, 26, 4, 2, colours::kGunMetalLight);
