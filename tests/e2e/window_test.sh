@@ -24,6 +24,9 @@ fi
 for tool in xdotool xwd xprop convert; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
+# For a sanitizer build of the game: leaks of system libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(dirname "$(realpath "$0")")/lsan_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 # The game reads its data folders from its working directory; the build
 # copies them beside the binary.
 cd "$(dirname "$game")" || exit 1
