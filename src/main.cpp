@@ -1,14 +1,21 @@
 // The program's entry: the main thread presents the window, the game runs on
 // a thread of its own.
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "game/run_game.h"
+#include "platform/data_folder.h"
+#include "platform/files.h"
 #include "platform/sdl/presenter.h"
 #include "platform/sdl/sdl_setup.h"
 #include "state/game_state.h"
 
 int main(int argc, char** argv) {
+    // Data in the working directory wins; otherwise the installed copy.
+    std::error_code noDirectory;
+    kestrway::setDataFolder(kestrway::findDataFolder(
+        std::filesystem::current_path(noDirectory).string(), kestrway::executablePath()));
     if (!kestrway::startSdl()) {
         return EXIT_FAILURE;
     }
