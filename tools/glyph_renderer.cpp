@@ -33,15 +33,6 @@ GlyphRenderer::~GlyphRenderer() {
     delete handles_;
 }
 
-bool GlyphRenderer::hasGlyph(uint32_t codePoint) const {
-    return FT_Get_Char_Index(handles_->face, codePoint) != 0;
-}
-
-FaceMetrics GlyphRenderer::metrics() const {
-    const FT_Size_Metrics& m = handles_->face->size->metrics;
-    return {static_cast<int32_t>(m.ascender >> 6), static_cast<int32_t>(-m.descender >> 6)};
-}
-
 RenderedGlyph GlyphRenderer::render(uint32_t codePoint, bool monochrome) const {
     RenderedGlyph glyph;
     const FT_UInt index = FT_Get_Char_Index(handles_->face, codePoint);

@@ -21,11 +21,6 @@ struct RenderedGlyph {
     uint8_t at(int32_t x, int32_t y) const { return coverage[static_cast<size_t>(y * width + x)]; }
 };
 
-struct FaceMetrics {
-    int32_t ascender = 0;   // pixels above the baseline
-    int32_t descender = 0;  // pixels below the baseline (positive)
-};
-
 class GlyphRenderer {
 public:
     // Opens the font file at the given pixel height; throws std::runtime_error on failure.
@@ -37,8 +32,6 @@ public:
     // Renders the character with the given Unicode code point; a code the font lacks
     // comes back empty with a zero advance.
     RenderedGlyph render(uint32_t codePoint, bool monochrome) const;
-    FaceMetrics metrics() const;
-    bool hasGlyph(uint32_t codePoint) const;
 
 private:
     struct Handles;

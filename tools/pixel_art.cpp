@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace kestrway {
 namespace {
@@ -94,29 +93,6 @@ void fillRoundRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t
         colour);
 }
 
-void drawLine(Pixmap& picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour) {
-    const int32_t dx = std::abs(x1 - x0);
-    const int32_t dy = -std::abs(y1 - y0);
-    const int32_t stepX = x0 < x1 ? 1 : -1;
-    const int32_t stepY = y0 < y1 ? 1 : -1;
-    int32_t error = dx + dy;
-    while (true) {
-        picture.set(x0, y0, colour);
-        if (x0 == x1 && y0 == y1) {
-            break;
-        }
-        const int32_t twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += stepY;
-        }
-    }
-}
-
 void addGrain(Pixmap& picture, int32_t amplitude, uint32_t seed) {
     for (int32_t y = 0; y < picture.height; ++y) {
         for (int32_t x = 0; x < picture.width; ++x) {
@@ -147,16 +123,6 @@ void flipVertical(Pixmap& picture) {
             const uint32_t top = picture.get(x, y);
             picture.set(x, y, picture.get(x, picture.height - 1 - y));
             picture.set(x, picture.height - 1 - y, top);
-        }
-    }
-}
-
-void flipHorizontal(Pixmap& picture) {
-    for (int32_t y = 0; y < picture.height; ++y) {
-        for (int32_t x = 0; x < picture.width / 2; ++x) {
-            const uint32_t left = picture.get(x, y);
-            picture.set(x, y, picture.get(picture.width - 1 - x, y));
-            picture.set(picture.width - 1 - x, y, left);
         }
     }
 }

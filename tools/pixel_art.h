@@ -29,7 +29,6 @@ void fillEllipse(Pixmap& picture, double centreX, double centreY, double radiusX
                  uint32_t colour);
 void fillRoundRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height, int32_t radius,
                    uint32_t colour);
-void drawLine(Pixmap& picture, int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour);
 // Sets every pixel for which the rule gives true (pixel centres are passed).
 void fillWhere(Pixmap& picture, const std::function<bool(double x, double y)>& inside, uint32_t colour);
 // Varies every pixel by up to +-amplitude with noise, leaving mask pixels alone.
@@ -37,7 +36,6 @@ void addGrain(Pixmap& picture, int32_t amplitude, uint32_t seed);
 // Mask pixels that touch a drawn pixel (4-neighbourhood) become the outline colour.
 void outlineSprite(Pixmap& picture, uint32_t colour);
 void flipVertical(Pixmap& picture);
-void flipHorizontal(Pixmap& picture);
 // Copies the drawn (non-mask) pixels of source onto target at (x, y).
 void stamp(Pixmap& target, const Pixmap& source, int32_t x, int32_t y);
 // True when the pixel's red, green and blue are the mask colour's.
