@@ -11,8 +11,31 @@ namespace kestrway {
 
 namespace {
 
-template <typename CopyRow>
-ErrorCode drawImage(float x, float y, const Image* image, CopyRow copyRow) {
+struct OpaqueRow {
+    static void copy(uint32_t* destination, const uint32_t* source, int32_t count) {
+        std::memcpy(destination, source, static_cast<size_t>(count) * sizeof(uint32_t));
+    }
+};
+
+struct KeyedRow {
+    static void copy(uint32_t* destination, const uint32_t* source, int32_t count) {
+        copyRowKeyed(destination, source, count);
+    }
+};
+
+// kWidth is the clipped width when known at compile time (0: not known).
+template <typename Row, int32_t kWidth>
+void copyRows(const ClippedBlock& block, const Image& image) {
+    const int32_t width = kWidth != 0 ? kWidth : block.width;
+    uint32_t* destination = screenDevice().work + block.screenY * kScreenWidth + block.screenX;
+    for (int32_t row = 0; row < block.height; ++row) {
+        Row::copy(destination, image.row(block.sourceY + row) + block.sourceX, width);
+        destination += kScreenWidth;
+    }
+}
+
+template <typename Row>
+ErrorCode drawImage(float x, float y, const Image* image) {
     ScreenDevice& device = screenDevice();
     if (!device.open || image == nullptr || image->header.bytesPerPixel != 4) {
         return ErrorCode::kIllegalCall;
@@ -23,10 +46,17 @@ ErrorCode drawImage(float x, float y, const Image* image, CopyRow copyRow) {
         return ErrorCode::kOk;
     }
     lockScreen();
-    uint32_t* destination = device.work + block.screenY * kScreenWidth + block.screenX;
-    for (int32_t row = 0; row < block.height; ++row) {
-        copyRow(destination, image->row(block.sourceY + row) + block.sourceX, block.width);
-        destination += kScreenWidth;
+    // Tiles and sprites are 32 or 16 pixels wide; with the width known at
+    // compile time each row becomes a few straight vector moves.
+    switch (block.width) {
+        case 32:
+            copyRows<Row, 32>(block, *image);
+            break;
+        case 16:
+            copyRows<Row, 16>(block, *image);
+            break;
+        default:
+            copyRows<Row, 0>(block, *image);
     }
     markLinesChanged(block.screenY, block.screenY + block.height - 1);
     unlockScreenUnmarked();
@@ -35,16 +65,10 @@ ErrorCode drawImage(float x, float y, const Image* image, CopyRow copyRow) {
 
 }  // namespace
 
-ErrorCode blit(float x, float y, const Image* image) {
-    return drawImage(x, y, image, [](uint32_t* destination, const uint32_t* source, int32_t count) {
-        std::memcpy(destination, source, static_cast<size_t>(count) * sizeof(uint32_t));
-    });
-}
+ErrorCode blit(float x, float y, const Image* image) { return drawImage<OpaqueRow>(x, y, image); }
 
 ErrorCode blitTransparent(float x, float y, const Image* image) {
-    return drawImage(x, y, image, [](uint32_t* destination, const uint32_t* source, int32_t count) {
-        copyRowKeyed(destination, source, count);
-    });
+    return drawImage<KeyedRow>(x, y, image);
 }
 
 }  // namespace kestrway

@@ -1,14 +1,56 @@
 // Row kernels shared by the image copies: keyed copies that skip mask-colour
-// pixels and write the others with alpha 0.
+// pixels and write the others with alpha 0. Inline so each copy's row loop
+// gets them without a call per row, and with the row length known for the
+// common sprite and tile widths.
 #pragma once
 
 #include <cstdint>
 
+#include "platform/image.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kestrway {
 
+constexpr uint32_t kColourBits = 0x00FFFFFF;
+
 // The one-pixel rule, for reference and for row tails.
-void copyRowKeyedScalar(uint32_t* destination, const uint32_t* source, int64_t count);
+inline void copyRowKeyedScalar(uint32_t* destination, const uint32_t* source, int64_t count) {
+    for (int64_t i = 0; i < count; ++i) {
+        const uint32_t colour = source[i] & kColourBits;
+        if (colour != kMaskColour) {
+            destination[i] = colour;
+        }
+    }
+}
+
 // The same result, four pixels at a time where SSE2 is available.
-void copyRowKeyed(uint32_t* destination, const uint32_t* source, int64_t count);
+inline void copyRowKeyed(uint32_t* destination, const uint32_t* source, int64_t count) {
+    int64_t i = 0;
+#if defined(__SSE2__)
+    const __m128i colourBits = _mm_set1_epi32(static_cast<int32_t>(kColourBits));
+    const __m128i key = _mm_set1_epi32(static_cast<int32_t>(kMaskColour));
+    for (; i + 4 <= count; i += 4) {
+        const __m128i colour = _mm_and_si128(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i)), colourBits);
+        const __m128i keep = _mm_cmpeq_epi32(colour, key);
+        const int keptLanes = _mm_movemask_ps(_mm_castsi128_ps(keep));
+        // Sprites are mostly runs of solid or of transparent pixels: those
+        // need no look at the destination at all.
+        if (keptLanes == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i), colour);
+        } else if (keptLanes != 0xF) {
+            const __m128i below =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(destination + i));
+            const __m128i result =
+                _mm_or_si128(_mm_and_si128(keep, below), _mm_andnot_si128(keep, colour));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i), result);
+        }
+    }
+#endif
+    copyRowKeyedScalar(destination + i, source + i, count - i);
+}
 
 }  // namespace kestrway
