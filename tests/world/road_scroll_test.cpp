@@ -99,6 +99,12 @@ TEST_F(RoadScrollTest, ReversingStaysNegativeUntilMinus32ThenWraps) {
     EXPECT_EQ(game->scrollRow, 19);
     EXPECT_EQ(game->playerSpeed, -2);
     expectRoadShowsTrack();
+    // Exactly -32 wraps too.
+    game->scrollOffset = -28;
+    frame(-4);
+    EXPECT_EQ(game->scrollOffset, 0);
+    EXPECT_EQ(game->scrollRow, 18);
+    expectRoadShowsTrack();
 }
 
 TEST_F(RoadScrollTest, ReversingAtTheStartRowIsRefusedAndStopsTheCar) {
