@@ -139,15 +139,6 @@ TEST_F(RoadScrollTest, TheFarEndCompletesTheStageAndStillDraws) {
     EXPECT_EQ(rowTopOnScreen(*game, 11), 320 + 1);
 }
 
-TEST_F(RoadScrollTest, StandingStillMovesNothing) {
-    game->scrollRow = 200;
-    game->scrollOffset = -7;
-    frame(0);
-    EXPECT_EQ(game->scrollRow, 200);
-    EXPECT_EQ(game->scrollOffset, -7);
-    expectRoadShowsTrack();
-}
-
 TEST_F(RoadScrollTest, AWholeDriveUpAndBackKeepsTheRoadContinuous) {
     int32_t frames = 0;
     while (game->stageComplete == 0 && frames < 5000) {
