@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the BMP loader's fuzzer (clang, ASan+UBSan), fuzzes it for about a
+# minute from the BMP Suite and the committed corpus, then replays the
+# committed corpus once more as a regression test. Any crash fails the run.
+# KESTRWAY_FUZZ_SECONDS changes the fuzzing time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${KESTRWAY_FUZZ_SECONDS:-60}
+suite=../shared/bmpsuite/images
+corpus=fuzz/corpus/bmp
+work=fuzz-corpus-work/bmp
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)" --target fuzz_bmp
+fuzzer=build/fuzz/fuzz/fuzz_bmp
+
+seeds=("$corpus")
+for category in g q b; do
+    [[ -d "$suite/$category" ]] && seeds+=("$suite/$category")
+done
+mkdir -p "$work"
+log="$work/../fuzz_bmp.log"
+echo "Fuzzing the BMP loader for ${seconds} s"
+status=0
+"$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix=fuzz-corpus-work/ "$work" "${seeds[@]}" >"$log" 2>&1 || status=$?
+if [[ $status -ne 0 ]]; then
+    tail -n 60 "$log" >&2
+    echo "The BMP fuzzer failed (status $status); see $log and the crash input in fuzz-corpus-work/" >&2
+    exit "$status"
+fi
+grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::new_units_added)" "$log" || true
+
+echo "Replaying the regression corpus"
+shopt -s nullglob
+inputs=("$corpus"/*)
+if [[ ${#inputs[@]} -gt 0 ]]; then
+    "$fuzzer" "${inputs[@]}" >/dev/null 2>&1 || { "$fuzzer" "${inputs[@]}"; exit 1; }
+fi
+echo "fuzz_bmp: ${#inputs[@]} passed, 0 failed"
