@@ -26,28 +26,52 @@ inline void copyRowKeyedScalar(uint32_t* destination, const uint32_t* source, in
     }
 }
 
-// The same result, four pixels at a time where SSE2 is available.
+#if defined(__SSE2__)
+// Four pixels by the rule: colours in, destination lanes kept where the
+// source is the mask colour.
+inline void copyFourKeyed(uint32_t* destination, __m128i colour, __m128i keep, int keptLanes) {
+    // Sprites are mostly runs of solid or of transparent pixels: those need
+    // no look at the destination at all.
+    if (keptLanes == 0) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(destination), colour);
+    } else if (keptLanes != 0xF) {
+        const __m128i below = _mm_loadu_si128(reinterpret_cast<const __m128i*>(destination));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(destination),
+                         _mm_or_si128(_mm_and_si128(keep, below), _mm_andnot_si128(keep, colour)));
+    }
+}
+#endif
+
+// The same result as the scalar rule, eight and then four pixels at a time
+// where SSE2 is available.
 inline void copyRowKeyed(uint32_t* destination, const uint32_t* source, int64_t count) {
     int64_t i = 0;
 #if defined(__SSE2__)
     const __m128i colourBits = _mm_set1_epi32(static_cast<int32_t>(kColourBits));
     const __m128i key = _mm_set1_epi32(static_cast<int32_t>(kMaskColour));
-    for (; i + 4 <= count; i += 4) {
-        const __m128i colour = _mm_and_si128(
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i)), colourBits);
-        const __m128i keep = _mm_cmpeq_epi32(colour, key);
-        const int keptLanes = _mm_movemask_ps(_mm_castsi128_ps(keep));
-        // Sprites are mostly runs of solid or of transparent pixels: those
-        // need no look at the destination at all.
-        if (keptLanes == 0) {
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i), colour);
-        } else if (keptLanes != 0xF) {
-            const __m128i below =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(destination + i));
-            const __m128i result =
-                _mm_or_si128(_mm_and_si128(keep, below), _mm_andnot_si128(keep, colour));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i), result);
+    auto colourAt = [&](int64_t at) {
+        return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + at)),
+                             colourBits);
+    };
+    auto lanes = [](__m128i keep) { return _mm_movemask_ps(_mm_castsi128_ps(keep)); };
+    for (; i + 8 <= count; i += 8) {
+        const __m128i low = colourAt(i);
+        const __m128i high = colourAt(i + 4);
+        const __m128i keepLow = _mm_cmpeq_epi32(low, key);
+        const __m128i keepHigh = _mm_cmpeq_epi32(high, key);
+        const int kept = lanes(keepLow) | lanes(keepHigh) << 4;
+        if (kept == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i), low);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i + 4), high);
+        } else if (kept != 0xFF) {
+            copyFourKeyed(destination + i, low, keepLow, kept & 0xF);
+            copyFourKeyed(destination + i + 4, high, keepHigh, kept >> 4);
         }
+    }
+    for (; i + 4 <= count; i += 4) {
+        const __m128i colour = colourAt(i);
+        const __m128i keep = _mm_cmpeq_epi32(colour, key);
+        copyFourKeyed(destination + i, colour, keep, lanes(keep));
     }
 #endif
     copyRowKeyedScalar(destination + i, source + i, count - i);

@@ -17,10 +17,20 @@ TEST(KeyedRowCopy, VectorAndScalarAgreeOnRandomRowsWithMaskPixels) {
     std::vector<uint32_t> scalar(80);
     std::vector<uint32_t> vector(80);
     for (int trial = 0; trial < 2000; ++trial) {
+        // Odd trials scatter mask pixels (under any alpha byte) one by one;
+        // even ones lay them in runs, as sprites do, so whole solid and
+        // whole clear groups of pixels occur too.
+        bool masked = false;
+        int32_t runLeft = 0;
         for (uint32_t& p : source) {
             const uint32_t value = anyValue(generator);
-            // About a third are the mask colour under an arbitrary alpha byte.
-            p = value % 3 == 0 ? (value & 0xFF000000) | kMaskColour : value;
+            if (trial % 2 == 1) {
+                masked = value % 3 == 0;
+            } else if (runLeft-- == 0) {
+                masked = !masked;
+                runLeft = static_cast<int32_t>(value % 13);
+            }
+            p = masked ? (value & 0xFF000000) | kMaskColour : value;
         }
         for (size_t i = 0; i < scalar.size(); ++i) {
             scalar[i] = vector[i] = anyValue(generator);
