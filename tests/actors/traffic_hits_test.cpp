@@ -74,17 +74,5 @@ TEST_F(TrafficHits, TestPointOnAnEdgeMissesAndTheTestFollowsTheMove) {
     EXPECT_EQ(car.kind, kNoVehicle);
 }
 
-TEST_F(TrafficHits, OneShotIsUsedUpPerVehicleAndStep) {
-    Vehicle& tank = putVehicle(0, kTank, 4, 192, 100);
-    tank.hitPoints = 2;
-    enemyShotAt(*game, 200, 120);
-    enemyShotAt(*game, 210, 120);
-    updateTraffic(*game);
-    EXPECT_EQ(tank.kind, kTank);
-    EXPECT_EQ(tank.hitPoints, 1);
-    EXPECT_EQ(liveShots(), 1);
-    EXPECT_EQ(game->explosions.explosions[0].active, 0);
-}
-
 }  // namespace
 }  // namespace kestrway::test

@@ -111,7 +111,7 @@ TEST_F(TrafficLanes, LeftNeighbourWinsWhenBothNeighboursCarryTheLane) {
 }
 
 TEST_F(TrafficLanes, WrapsToTheOtherEndInTheColumnOfItsLane) {
-    setTrackRows(*game, 0, {"1111111.........", "1111111........."});
+    setTrackRows(*game, 0, {"1111111.....1111", "1111111.....1111"});
     setTrackRows(*game, 398, {"1111111.........", ".....1111......."});
     buildLanes();
 
@@ -127,15 +127,12 @@ TEST_F(TrafficLanes, WrapsToTheOtherEndInTheColumnOfItsLane) {
     EXPECT_EQ(down.row, 0);
     EXPECT_EQ(down.column, 3);
     EXPECT_EQ(down.offsetY, 1);
-}
 
-TEST_F(TrafficLanes, WrapKeepsTheColumnWhenTheLaneIsNotInTheFirstTwelveColumns) {
-    setTrackRows(*game, 399, {"..........1.1111"});  // lane 2 starts at column 12
-    buildLanes();
-    Vehicle& up = onTile(0, 2, 7, 0);
+    // Lane 8 of row 0 lies at column 12, past the twelve columns searched.
+    Vehicle& unmatched = onTile(2, 8, 9, 399);
     updateTraffic(*game);
-    EXPECT_EQ(up.row, 399);
-    EXPECT_EQ(up.column, 7);
+    EXPECT_EQ(unmatched.row, 0);
+    EXPECT_EQ(unmatched.column, 9);
 }
 
 }  // namespace

@@ -39,17 +39,6 @@ TEST_F(TrafficScenario, TankLinedUpFiresUntilTheCarIsDestroyed) {
     EXPECT_EQ(vehicleScreenPosition(*game, tank).y, 100 + frames / 2);
 }
 
-TEST_F(TrafficScenario, TankStoppedByTheCarWaitsWhileTheCarStands) {
-    for (int32_t row = 0; row < kTrackRows; ++row) setTrackRows(*game, row, {"...111111......."});
-    startStage(false);
-    Vehicle& tank = putVehicle(0, kTank, 4, 192, 240);
-    tank.fireDelay = 20;  // four rockets in the next 100 steps: the car survives
-    play(200);
-    EXPECT_EQ(run.endReason, kKeepPlaying);
-    EXPECT_EQ(tank.moving, 0);
-    EXPECT_EQ(vehicleScreenPosition(*game, tank).y, 320 - 33);
-}
-
 TEST_F(TrafficScenario, HeadOnCollisionInTopGearCostsOnePointWhateverTheTiming) {
     // A civilian driving down meets the car at every pixel offset and in
     // both traffic phases. Its own step and the scroll can leave it exactly

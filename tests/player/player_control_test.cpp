@@ -44,15 +44,6 @@ TEST_F(PlayerControl, EachPressChangesTheGearOnceWithinItsLimits) {
     EXPECT_EQ(game->playerSpeed, -2);
 }
 
-TEST_F(PlayerControl, GearGivesTheRoadsSpeed) {
-    EXPECT_EQ(speedForGear(-2), -2);
-    EXPECT_EQ(speedForGear(-1), -1);
-    EXPECT_EQ(speedForGear(0), 0);
-    EXPECT_EQ(speedForGear(1), 1);
-    EXPECT_EQ(speedForGear(2), 2);
-    EXPECT_EQ(speedForGear(3), 4);
-}
-
 TEST_F(PlayerControl, WaterMakesABoatCappedAtSecondGearInTheSameFrame) {
     setCentreTile(kWater);
     game->playerGear = 3;
