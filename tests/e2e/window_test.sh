@@ -2,7 +2,8 @@
 # End-to-end test of the real game in a real X window under Xvfb: the window
 # and its title, the presented picture and its scaling, and the two ways a
 # player ends the program (Escape held and released on the first screen, and
-# the close button), each with exit status 0.
+# the close button), each with exit status 0; and a clean failure when there
+# is no display at all.
 # Usage: window_test.sh GAME_BINARY PRESS_CLOSE_BUTTON_BINARY
 set -uo pipefail
 
@@ -168,5 +169,15 @@ if start_game; then
     fi
 fi
 
+# --- With no display the game says so and fails, instead of falling back to
+# one of SDL's invisible drivers and running unseen.
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 10 "$game" >"$work/no_display.log" 2>&1
+status=$?
+if [[ "$status" != 0 && "$status" != 124 ]]; then
+    pass "without a display the game ends with status $status"
+else
+    fail "without a display: status $status (124: still running after 10 s)"
+fi
+
 echo "$passed passed, $failed failed"
-[[ "$failed" == 0 && "$passed" == 6 ]]
+[[ "$failed" == 0 && "$passed" == 7 ]]

@@ -27,6 +27,17 @@ bool startSdl() {
         std::fprintf(stderr, "kestrway: cannot start the video system: %s\n", SDL_GetError());
         return false;
     }
+    // With no display in reach SDL falls back to drivers that show nothing;
+    // the game would then run unseen with no way to end it. Those drivers
+    // count only when asked for by name (tests and benchmarks do).
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool showsNothing = driver != nullptr && (SDL_strcmp(driver, "offscreen") == 0 ||
+                                                    SDL_strcmp(driver, "dummy") == 0);
+    if (showsNothing && SDL_GetHint(SDL_HINT_VIDEODRIVER) == nullptr) {
+        std::fprintf(stderr, "kestrway: no display to open the window on\n");
+        SDL_Quit();
+        return false;
+    }
     return true;
 }
 

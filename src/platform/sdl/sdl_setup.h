@@ -5,7 +5,8 @@
 namespace kestrway {
 
 // False (with the reason on stderr) when there is no display to open a
-// window on.
+// window on. SDL's invisible drivers (dummy, offscreen) are accepted only
+// when SDL_VIDEODRIVER names them.
 bool startSdl();
 
 }  // namespace kestrway
