@@ -74,7 +74,7 @@ struct RoadWorld {
     std::unique_ptr<GameState> game;
 };
 
-void roadOnly(benchmark::State& state) {
+void roadScrollAndDraw(benchmark::State& state) {
     RoadWorld world;
     for (auto _ : state) {
         world.advance();
@@ -84,7 +84,7 @@ void roadOnly(benchmark::State& state) {
     }
 }
 
-void roadFloor(benchmark::State& state) {
+void roadMemoryFloor(benchmark::State& state) {
     headless::reset();
     openScreen();
     const std::vector<uint8_t> from(kRoadBytes, 0x5A);
@@ -95,7 +95,7 @@ void roadFloor(benchmark::State& state) {
     headless::reset();
 }
 
-void fullFrame(benchmark::State& state) {
+void modelledFrame(benchmark::State& state) {
     RoadWorld world;
     GameState& g = *world.game;
     for (auto _ : state) {
@@ -111,7 +111,7 @@ void fullFrame(benchmark::State& state) {
     }
 }
 
-void frameFloor(benchmark::State& state) {
+void modelledFrameMemoryFloor(benchmark::State& state) {
     headless::reset();
     openScreen();
     const std::vector<uint8_t> from(kFrameBytes, 0x5A);
@@ -125,10 +125,10 @@ void frameFloor(benchmark::State& state) {
     headless::reset();
 }
 
-BENCHMARK(roadOnly)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(roadFloor)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(fullFrame)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(frameFloor)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(roadScrollAndDraw)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(roadMemoryFloor)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(modelledFrame)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(modelledFrameMemoryFloor)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace kestrway
