@@ -45,34 +45,34 @@ TEST(ComponentScaling, MasksGiveTheirPositionAndWidth) {
 
 TEST_F(BmpBadInputTest, OneBitAndEmptyMasksLoadWithoutOddShifts) {
     // 16 bits: 1-bit red at the top, 2-bit green, empty blue.
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.bitCount = 16;
-    spec.compression = 3;
-    spec.masks = {0x8000, 0x0003, 0};
+    BmpFields bmp;
+    bmp.width = 3;
+    bmp.height = 1;
+    bmp.bitCount = 16;
+    bmp.compression = 3;
+    bmp.masks = {0x8000, 0x0003, 0};
     const uint32_t stored[] = {0x8000, 0x0002, 0xFFFF};
-    spec.pixels = packRows(3, 1, 16, [&](int32_t x, int32_t) { return stored[x]; });
+    bmp.pixels = packRows(3, 1, 16, [&](int32_t x, int32_t) { return stored[x]; });
     ImagePtr image = blank(3, 1);
-    ASSERT_EQ(loadExact(makeBmp(spec), image.get()), ErrorCode::kOk);
+    ASSERT_EQ(loadExact(makeBmp(bmp), image.get()), ErrorCode::kOk);
     EXPECT_EQ(pixelsOf(*image), (std::vector<uint32_t>{0xFFFF0000, 0xFF00AA00, 0xFFFFFF00}));
 }
 
 TEST_F(BmpBadInputTest, MostNegativeHeightIsRefused) {
-    BmpSpec spec;
-    spec.width = 1;
-    spec.height = std::numeric_limits<int32_t>::min();
-    spec.bitCount = 32;
-    spec.pixels = std::vector<uint8_t>(64, 0);
+    BmpFields bmp;
+    bmp.width = 1;
+    bmp.height = std::numeric_limits<int32_t>::min();
+    bmp.bitCount = 32;
+    bmp.pixels = std::vector<uint8_t>(64, 0);
     ImagePtr image = blank(4, 4);
-    EXPECT_EQ(loadExact(makeBmp(spec), image.get()), ErrorCode::kFileError);
+    EXPECT_EQ(loadExact(makeBmp(bmp), image.get()), ErrorCode::kFileError);
     EXPECT_TRUE(allUntouched(*image));
 }
 
 TEST_F(BmpBadInputTest, HugeDimensionsCostNothingAndEndWhenTheRowsRunOut) {
     const auto started = std::chrono::steady_clock::now();
     // A row of 2^31 - 1 pixels at 32 bits is past 32-bit sizes; the file holds one row's worth of nothing.
-    BmpSpec wide;
+    BmpFields wide;
     wide.width = std::numeric_limits<int32_t>::max();
     wide.height = std::numeric_limits<int32_t>::max();
     wide.bitCount = 32;
@@ -82,7 +82,7 @@ TEST_F(BmpBadInputTest, HugeDimensionsCostNothingAndEndWhenTheRowsRunOut) {
     EXPECT_TRUE(allUntouched(*image));
 
     // Top-first, a short row each: the rows the file holds are loaded, then the load ends.
-    BmpSpec tall;
+    BmpFields tall;
     tall.width = 2;
     tall.height = -std::numeric_limits<int32_t>::max();
     tall.bitCount = 32;
@@ -102,26 +102,26 @@ TEST_F(BmpBadInputTest, HugeDimensionsCostNothingAndEndWhenTheRowsRunOut) {
 
 TEST_F(BmpBadInputTest, IndicesPastTheTableAreBlack) {
     // The header says the table has 2 entries; index 2 and 255 name none.
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.bitCount = 8;
-    spec.colorsUsed = 2;
-    spec.palette = {0x0000FF, 0x00FF00};
+    BmpFields bmp;
+    bmp.width = 4;
+    bmp.height = 1;
+    bmp.bitCount = 8;
+    bmp.colorsUsed = 2;
+    bmp.palette = {0x0000FF, 0x00FF00};
     const uint32_t stored[] = {0, 1, 2, 255};
-    spec.pixels = packRows(4, 1, 8, [&](int32_t x, int32_t) { return stored[x]; });
+    bmp.pixels = packRows(4, 1, 8, [&](int32_t x, int32_t) { return stored[x]; });
     ImagePtr image = blank(4, 1);
-    ASSERT_EQ(loadExact(makeBmp(spec), image.get()), ErrorCode::kOk);
+    ASSERT_EQ(loadExact(makeBmp(bmp), image.get()), ErrorCode::kOk);
     EXPECT_EQ(pixelsOf(*image), (std::vector<uint32_t>{0xFF0000FF, 0xFF00FF00, 0xFF000000, 0xFF000000}));
 
     // Without a count, the table ends where the pixel rows begin.
-    spec.colorsUsed = 0;
-    ASSERT_EQ(loadExact(makeBmp(spec), image.get()), ErrorCode::kOk);
+    bmp.colorsUsed = 0;
+    ASSERT_EQ(loadExact(makeBmp(bmp), image.get()), ErrorCode::kOk);
     EXPECT_EQ(image->row(0)[2], 0xFF000000u);
 
     // A count larger than 2^bits means the whole table.
-    spec.colorsUsed = 1000;
-    ASSERT_EQ(loadExact(makeBmp(spec), image.get()), ErrorCode::kOk);
+    bmp.colorsUsed = 1000;
+    ASSERT_EQ(loadExact(makeBmp(bmp), image.get()), ErrorCode::kOk);
     EXPECT_EQ(image->row(0)[1], 0xFF00FF00u);
 }
 
@@ -129,13 +129,13 @@ TEST_F(BmpBadInputTest, FileEndingInsideTheTableIsReadOnlyToItsEnd) {
     // A 4-bit file whose table is cut after one and a half entries and
     // whose pixel offset points past the end: the load fails on the rows,
     // and no byte past the file is read (the buffer is exactly the file).
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitCount = 4;
-    spec.palette = {0x112233, 0x445566};
-    spec.pixelOffset = 200;
-    std::vector<uint8_t> file = makeBmp(spec);
+    BmpFields bmp;
+    bmp.width = 2;
+    bmp.height = 1;
+    bmp.bitCount = 4;
+    bmp.palette = {0x112233, 0x445566};
+    bmp.pixelOffset = 200;
+    std::vector<uint8_t> file = makeBmp(bmp);
     file.resize(14 + 40 + 6);
     ImagePtr image = blank(2, 1);
     EXPECT_EQ(loadExact(file, image.get()), ErrorCode::kFileError);
@@ -143,12 +143,12 @@ TEST_F(BmpBadInputTest, FileEndingInsideTheTableIsReadOnlyToItsEnd) {
 }
 
 TEST_F(BmpBadInputTest, PixelOffsetPastTheEndLeavesTheImage) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bitCount = 24;
-    spec.pixels = std::vector<uint8_t>(16, 0x22);
-    std::vector<uint8_t> file = makeBmp(spec);
+    BmpFields bmp;
+    bmp.width = 2;
+    bmp.height = 2;
+    bmp.bitCount = 24;
+    bmp.pixels = std::vector<uint8_t>(16, 0x22);
+    std::vector<uint8_t> file = makeBmp(bmp);
     putLittleEndian(file, 10, 0xFFFFFFF0u, 4);
     ImagePtr image = blank(2, 2);
     EXPECT_EQ(loadExact(file, image.get()), ErrorCode::kFileError);

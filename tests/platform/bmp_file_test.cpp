@@ -17,12 +17,12 @@ protected:
         folder_ = std::filesystem::temp_directory_path() /
                   ("kestrway_bmp_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         std::filesystem::create_directories(folder_ / "gfx" / "sub.bmp");
-        BmpSpec spec;
-        spec.width = 2;
-        spec.height = 1;
-        spec.bitCount = 24;
-        spec.pixels = packRows(2, 1, 24, [](int32_t x, int32_t) { return x == 0 ? 0x102030u : 0x405060u; });
-        const std::vector<uint8_t> file = makeBmp(spec);
+        BmpFields bmp;
+        bmp.width = 2;
+        bmp.height = 1;
+        bmp.bitCount = 24;
+        bmp.pixels = packRows(2, 1, 24, [](int32_t x, int32_t) { return x == 0 ? 0x102030u : 0x405060u; });
+        const std::vector<uint8_t> file = makeBmp(bmp);
         std::ofstream(folder_ / "gfx" / "two.bmp", std::ios::binary)
             .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
         setDataFolder(folder_.string());

@@ -14,14 +14,14 @@ class BmpRleTest : public BmpTest {
 protected:
     // A 6x3 picture with a 16-entry table whose entry i is the colour i.
     static std::vector<uint8_t> rleFile(uint16_t bits, std::vector<uint8_t> stream, int32_t height = 3) {
-        BmpSpec spec;
-        spec.width = 6;
-        spec.height = height;
-        spec.bitCount = bits;
-        spec.compression = bits == 8 ? 1 : 2;
-        for (uint32_t i = 0; i < 16; ++i) spec.palette.push_back(i);
-        spec.pixels = std::move(stream);
-        return makeBmp(spec);
+        BmpFields bmp;
+        bmp.width = 6;
+        bmp.height = height;
+        bmp.bitCount = bits;
+        bmp.compression = bits == 8 ? 1 : 2;
+        for (uint32_t i = 0; i < 16; ++i) bmp.palette.push_back(i);
+        bmp.pixels = std::move(stream);
+        return makeBmp(bmp);
     }
 
     static std::vector<uint32_t> row(const Image& image, int32_t y) {

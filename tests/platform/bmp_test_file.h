@@ -11,7 +11,7 @@
 
 namespace kestrway::bmptest {
 
-struct BmpSpec {
+struct BmpFields {
     uint32_t headerSize = 40;
     int32_t width = 1;
     int32_t height = 1;  // negative: top row stored first
@@ -33,40 +33,42 @@ inline void putLittleEndian(std::vector<uint8_t>& bytes, size_t at, uint32_t val
     }
 }
 
-inline std::vector<uint8_t> makeBmp(const BmpSpec& spec) {
-    const bool core = spec.headerSize == 12;
+inline std::vector<uint8_t> makeBmp(const BmpFields& bmp) {
+    const bool core = bmp.headerSize == 12;
     const size_t entryBytes = core ? 3 : 4;
-    const size_t masksAfterHeader = spec.headerSize < 56 && !core ? spec.masks.size() * 4 : 0;
-    const size_t paletteAt = 14 + spec.headerSize + masksAfterHeader;
-    const size_t defaultOffset = paletteAt + spec.palette.size() * entryBytes;
-    const size_t pixelsAt = spec.pixelOffset.value_or(static_cast<uint32_t>(defaultOffset));
-    std::vector<uint8_t> bytes(std::max(defaultOffset, pixelsAt) + spec.pixels.size(), 0);
+    const size_t masksAfterHeader = bmp.headerSize < 56 && !core ? bmp.masks.size() * 4 : 0;
+    const size_t paletteAt = 14 + bmp.headerSize + masksAfterHeader;
+    const size_t defaultOffset = paletteAt + bmp.palette.size() * entryBytes;
+    const size_t pixelsAt = bmp.pixelOffset.value_or(static_cast<uint32_t>(defaultOffset));
+    // Room for every field written, even when a short header size claims less.
+    const size_t masksAt = bmp.headerSize >= 56 ? 54 : 14 + bmp.headerSize;
+    const size_t fieldsEnd = core ? 26 : std::max<size_t>(54, masksAt + 4 * bmp.masks.size());
+    std::vector<uint8_t> bytes(std::max({defaultOffset, pixelsAt + bmp.pixels.size(), fieldsEnd}), 0);
     bytes[0] = 'B';
     bytes[1] = 'M';
     putLittleEndian(bytes, 2, static_cast<uint32_t>(bytes.size()), 4);
     putLittleEndian(bytes, 10, static_cast<uint32_t>(pixelsAt), 4);
-    putLittleEndian(bytes, 14, spec.headerSize, 4);
+    putLittleEndian(bytes, 14, bmp.headerSize, 4);
     if (core) {
-        putLittleEndian(bytes, 18, static_cast<uint32_t>(spec.width), 2);
-        putLittleEndian(bytes, 20, static_cast<uint32_t>(spec.height), 2);
-        putLittleEndian(bytes, 22, spec.planes, 2);
-        putLittleEndian(bytes, 24, spec.bitCount, 2);
+        putLittleEndian(bytes, 18, static_cast<uint32_t>(bmp.width), 2);
+        putLittleEndian(bytes, 20, static_cast<uint32_t>(bmp.height), 2);
+        putLittleEndian(bytes, 22, bmp.planes, 2);
+        putLittleEndian(bytes, 24, bmp.bitCount, 2);
     } else {
-        putLittleEndian(bytes, 18, static_cast<uint32_t>(spec.width), 4);
-        putLittleEndian(bytes, 22, static_cast<uint32_t>(spec.height), 4);
-        putLittleEndian(bytes, 26, spec.planes, 2);
-        putLittleEndian(bytes, 28, spec.bitCount, 2);
-        putLittleEndian(bytes, 30, spec.compression, 4);
-        putLittleEndian(bytes, 46, spec.colorsUsed, 4);
-        const size_t masksAt = spec.headerSize >= 56 ? 54 : 14 + spec.headerSize;
-        for (size_t i = 0; i < spec.masks.size(); ++i) {
-            putLittleEndian(bytes, masksAt + 4 * i, spec.masks[i], 4);
+        putLittleEndian(bytes, 18, static_cast<uint32_t>(bmp.width), 4);
+        putLittleEndian(bytes, 22, static_cast<uint32_t>(bmp.height), 4);
+        putLittleEndian(bytes, 26, bmp.planes, 2);
+        putLittleEndian(bytes, 28, bmp.bitCount, 2);
+        putLittleEndian(bytes, 30, bmp.compression, 4);
+        putLittleEndian(bytes, 46, bmp.colorsUsed, 4);
+        for (size_t i = 0; i < bmp.masks.size(); ++i) {
+            putLittleEndian(bytes, masksAt + 4 * i, bmp.masks[i], 4);
         }
     }
-    for (size_t i = 0; i < spec.palette.size(); ++i) {
-        putLittleEndian(bytes, paletteAt + i * entryBytes, spec.palette[i], static_cast<int>(entryBytes));
+    for (size_t i = 0; i < bmp.palette.size(); ++i) {
+        putLittleEndian(bytes, paletteAt + i * entryBytes, bmp.palette[i], static_cast<int>(entryBytes));
     }
-    std::copy(spec.pixels.begin(), spec.pixels.end(), bytes.begin() + static_cast<ptrdiff_t>(pixelsAt));
+    std::copy(bmp.pixels.begin(), bmp.pixels.end(), bytes.begin() + static_cast<ptrdiff_t>(pixelsAt));
     return bytes;
 }
 

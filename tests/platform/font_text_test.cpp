@@ -32,7 +32,8 @@ ImagePtr makeFont(uint8_t first, uint8_t last, const std::vector<uint8_t>& width
     int32_t start = 0;
     for (size_t i = 0; i < widths.size(); ++i) {
         for (int32_t row = 0; row < kGlyphRows; ++row) {
-            for (int32_t column = 0; column < widths[i]; ++column) {
+            // A font claiming more columns than its rows hold gets only those that fit.
+            for (int32_t column = 0; column < widths[i] && start + column < width; ++column) {
                 font->row(row + 1)[start + column] = glyphPixel(static_cast<uint8_t>(first + i), column, row);
             }
         }
