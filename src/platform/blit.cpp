@@ -25,9 +25,9 @@ struct KeyedRow {
 
 // kWidth is the clipped width when known at compile time (0: not known).
 template <typename Row, int32_t kWidth>
-void copyRows(const ClippedBlock& block, const Image& image) {
+void copyRows(uint32_t* screen, const ClippedBlock& block, const Image& image) {
     const int32_t width = kWidth != 0 ? kWidth : block.width;
-    uint32_t* destination = screenDevice().work + block.screenY * kScreenWidth + block.screenX;
+    uint32_t* destination = screen + block.screenY * kScreenWidth + block.screenX;
     for (int32_t row = 0; row < block.height; ++row) {
         Row::copy(destination, image.row(block.sourceY + row) + block.sourceX, width);
         destination += kScreenWidth;
@@ -50,13 +50,13 @@ ErrorCode drawImage(float x, float y, const Image* image) {
     // compile time each row becomes a few straight vector moves.
     switch (block.width) {
         case 32:
-            copyRows<Row, 32>(block, *image);
+            copyRows<Row, 32>(device.work, block, *image);
             break;
         case 16:
-            copyRows<Row, 16>(block, *image);
+            copyRows<Row, 16>(device.work, block, *image);
             break;
         default:
-            copyRows<Row, 0>(block, *image);
+            copyRows<Row, 0>(device.work, block, *image);
     }
     markLinesChanged(block.screenY, block.screenY + block.height - 1);
     unlockScreenUnmarked();
