@@ -35,11 +35,8 @@ int32_t vehicleBlockedByPlayer(GameState& game, int32_t index) {
     Vehicle& vehicle = game.traffic.vehicles[static_cast<size_t>(index)];
     if (vehicle.kind == kNoVehicle) return 0;
     const ScreenPoint at = vehicleScreenPosition(game, vehicle);
-    // Tested where the next step would take it: one pixel on along the road,
-    // and one sideways during a lane change, so that a vehicle changing lane
-    // never slides into the car's side.
-    const int32_t nextLeft = at.x + kContactInset + vehicle.sideStep;
-    if (!contactBoxesTouch(game.playerX + kContactInset, game.playerY, nextLeft,
+    // Tested one pixel further on, where the next step would take it.
+    if (!contactBoxesTouch(game.playerX + kContactInset, game.playerY, at.x + kContactInset,
                            at.y + vehicle.heading)) {
         return 0;
     }

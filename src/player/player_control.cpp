@@ -57,15 +57,10 @@ void updatePlayer(GameState& game) {
     game.playerSpeed = speedForGear(game.playerGear);
 
     // Tested where the car will be against the road after this frame's
-    // scroll; both can hit in the same frame, with the same speed. Only a
-    // moving car is damaged: a vehicle that ends a frame touching a standing
-    // car would otherwise cost a point every frame, destroying it in five
-    // frames before the player could reverse away. The vehicle test still
-    // runs, so that vehicle is stopped.
+    // scroll; both can hit in the same frame, with the same speed.
     const int32_t aheadY = game.playerY - game.playerSpeed;
-    const bool driving = game.playerSpeed != 0;
-    if (hitsObstacle(game, game.playerX, aheadY) && driving) crash(game);
-    if (hitsVehicle(game, game.playerX, aheadY) != 0 && driving) crash(game);
+    if (hitsObstacle(game, game.playerX, aheadY)) crash(game);
+    if (hitsVehicle(game, game.playerX, aheadY) != 0) crash(game);
 
     const int32_t centreX = game.playerX + kCarCentre;
     const int32_t centreY = game.playerY + kCarCentre;

@@ -37,26 +37,6 @@ TEST_F(TrafficContact, NextStepTouchingTheCarStopsTheVehicleEdgesIncluded) {
     EXPECT_EQ(vehicleBlockedByPlayer(*game, kVehicleSlots), 0);
 }
 
-TEST_F(TrafficContact, LaneChangeStopsOnePixelBeforeTheCarsSide) {
-    // Level with the car, left edges 23 apart: only the sideways part of
-    // the next step would bring the boxes into contact.
-    Vehicle& changing = putVehicle(0, kCivilian1, 1, 192 - 23, 330);
-    changing.sideStep = 1;
-    Vehicle& straight = putVehicle(1, kCivilian1, 1, 192 + 23, 330);
-    EXPECT_EQ(vehicleBlockedByPlayer(*game, 0), 1);
-    EXPECT_EQ(vehicleBlockedByPlayer(*game, 1), 0);
-    straight.sideStep = -1;
-    EXPECT_EQ(vehicleBlockedByPlayer(*game, 1), 1);
-
-    // In a traffic step it neither advances nor steps sideways.
-    changing.moving = 1;
-    const Vehicle before = changing;
-    updateTraffic(*game);
-    EXPECT_EQ(changing.offsetX, before.offsetX);
-    EXPECT_EQ(changing.offsetY, before.offsetY);
-    EXPECT_EQ(changing.moving, 0);
-}
-
 TEST_F(TrafficContact, StoppedVehicleWaitsUntilMoreThan96PixelsAway) {
     game->scrollRow = 40;
     game->scrollOffset = 10;

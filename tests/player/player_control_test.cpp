@@ -106,26 +106,6 @@ TEST_F(PlayerControl, ObstacleAndVehicleBothHitWithTheSameSpeed) {
     EXPECT_EQ(car.moving, 0);
 }
 
-TEST_F(PlayerControl, StandingCarIsNotDamagedByWhatTouchesIt) {
-    // Edge contact with a vehicle above and a tree below the standing car.
-    Vehicle& car = putVehicle(0, kCivilian1, 4, 192, 320 - 32);
-    game->obstacles[0] = ScreenPoint{192, 352};
-    game->obstacles[1] = ScreenPoint{-1, -1};
-    frame();
-    frame();
-    EXPECT_EQ(game->damageLevel, 0);
-    EXPECT_EQ(car.moving, 0);  // still stopped by the contact
-
-    // Driving into either of them costs a point and stops the car again.
-    frame({kScanUp});
-    EXPECT_EQ(game->damageLevel, 1);
-    EXPECT_EQ(game->playerGear, 0);
-    frame();
-    frame({kScanDown});
-    EXPECT_EQ(game->damageLevel, 2);
-    EXPECT_EQ(game->playerGear, 0);
-}
-
 TEST_F(PlayerControl, SteersTwoPixelsOnlyWhileMoving) {
     frame({kScanRight});
     EXPECT_EQ(game->playerX, 192);
