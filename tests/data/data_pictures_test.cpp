@@ -14,32 +14,32 @@ namespace {
 
 constexpr uint32_t kCreationFill = 0xFF64FF64;  // what every picture image starts as in the game
 
-struct PictureSpec {
+struct PictureFile {
     std::string path;
     int32_t width;
     int32_t height;
     bool sprite;
 };
 
-std::vector<PictureSpec> allPictures() {
-    std::vector<PictureSpec> specs;
+std::vector<PictureFile> allPictures() {
+    std::vector<PictureFile> pictures;
     for (const char* set : {"forest", "desert"}) {
         for (const char* name :
              {"grass", "road", "water", "tree", "corner1", "corner2", "corner3", "corner4", "tower"}) {
-            specs.push_back({std::string("gfx/") + set + "/" + name + ".bmp", 32, 32, false});
+            pictures.push_back({std::string("gfx/") + set + "/" + name + ".bmp", 32, 32, false});
         }
     }
-    specs.push_back({"gfx/start.bmp", 32, 32, false});
-    specs.push_back({"gfx/ui/square1.bmp", 16, 16, false});
-    specs.push_back({"gfx/ui/square2.bmp", 16, 16, false});
+    pictures.push_back({"gfx/start.bmp", 32, 32, false});
+    pictures.push_back({"gfx/ui/square1.bmp", 16, 16, false});
+    pictures.push_back({"gfx/ui/square2.bmp", 16, 16, false});
     for (const char* name : {"car", "boat", "car1", "car2", "tank", "tank2"}) {
-        specs.push_back({std::string("gfx/") + name + ".bmp", 32, 32, true});
+        pictures.push_back({std::string("gfx/") + name + ".bmp", 32, 32, true});
     }
     for (const char* name : {"shot", "rocket", "rocket2", "shot2", "explosion", "collect/spanner"}) {
-        specs.push_back({std::string("gfx/") + name + ".bmp", 16, 16, true});
+        pictures.push_back({std::string("gfx/") + name + ".bmp", 16, 16, true});
     }
-    specs.push_back({"gfx/logo.bmp", 600, 48, true});
-    return specs;
+    pictures.push_back({"gfx/logo.bmp", 600, 48, true});
+    return pictures;
 }
 
 int32_t fileField32(const std::vector<uint8_t>& bytes, size_t at) {
@@ -52,17 +52,17 @@ class DataPictures : public DataTest {};
 // The loader clips a larger file silently, so the file's own size is checked
 // too; then every pixel of the game's image must have been replaced.
 TEST_F(DataPictures, EveryPictureHasTheGamesSizeAndFillsItsImage) {
-    for (const PictureSpec& spec : allPictures()) {
-        SCOPED_TRACE(spec.path);
-        const std::vector<uint8_t> bytes = readWholeFile(dataPath(spec.path));
+    for (const PictureFile& picture : allPictures()) {
+        SCOPED_TRACE(picture.path);
+        const std::vector<uint8_t> bytes = readWholeFile(dataPath(picture.path));
         ASSERT_GE(bytes.size(), 54u);
-        EXPECT_EQ(fileField32(bytes, 18), spec.width);
-        EXPECT_EQ(fileField32(bytes, 22), spec.height);
-        const ImagePtr image = loadPicture(spec.path, spec.width, spec.height, kCreationFill);
+        EXPECT_EQ(fileField32(bytes, 18), picture.width);
+        EXPECT_EQ(fileField32(bytes, 22), picture.height);
+        const ImagePtr image = loadPicture(picture.path, picture.width, picture.height, kCreationFill);
         ASSERT_NE(image, nullptr);
         int32_t untouched = 0;
-        for (int32_t y = 0; y < spec.height; ++y) {
-            for (int32_t x = 0; x < spec.width; ++x) {
+        for (int32_t y = 0; y < picture.height; ++y) {
+            for (int32_t x = 0; x < picture.width; ++x) {
                 untouched += image->row(y)[x] == kCreationFill ? 1 : 0;
             }
         }
@@ -73,26 +73,26 @@ TEST_F(DataPictures, EveryPictureHasTheGamesSizeAndFillsItsImage) {
 // Tiles are copied opaque, so a mask pixel would show as magenta; sprites need
 // a transparent surround (their corners) and a solid body.
 TEST_F(DataPictures, TilesAreOpaqueAndSpritesAreMaskedAroundASolidBody) {
-    for (const PictureSpec& spec : allPictures()) {
-        SCOPED_TRACE(spec.path);
-        const ImagePtr image = loadPicture(spec.path, spec.width, spec.height, kCreationFill);
+    for (const PictureFile& picture : allPictures()) {
+        SCOPED_TRACE(picture.path);
+        const ImagePtr image = loadPicture(picture.path, picture.width, picture.height, kCreationFill);
         ASSERT_NE(image, nullptr);
         int32_t masked = 0;
-        for (int32_t y = 0; y < spec.height; ++y) {
-            for (int32_t x = 0; x < spec.width; ++x) {
+        for (int32_t y = 0; y < picture.height; ++y) {
+            for (int32_t x = 0; x < picture.width; ++x) {
                 masked += isMask(image->row(y)[x]) ? 1 : 0;
             }
         }
-        if (!spec.sprite) {
+        if (!picture.sprite) {
             EXPECT_EQ(masked, 0);
             continue;
         }
-        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{spec.width - 1, 0}, std::pair{0, spec.height - 1},
-                                   std::pair{spec.width - 1, spec.height - 1}}) {
+        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{picture.width - 1, 0}, std::pair{0, picture.height - 1},
+                                   std::pair{picture.width - 1, picture.height - 1}}) {
             EXPECT_TRUE(isMask(image->row(y)[x])) << "corner " << x << "," << y;
         }
-        const int32_t drawn = spec.width * spec.height - masked;
-        EXPECT_GE(drawn * 10, spec.width * spec.height) << "sprite is nearly empty";
+        const int32_t drawn = picture.width * picture.height - masked;
+        EXPECT_GE(drawn * 10, picture.width * picture.height) << "sprite is nearly empty";
     }
 }
 
