@@ -11,7 +11,7 @@ corpus=fuzz/corpus/bmp
 work=fuzz-corpus-work/bmp
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)" --target fuzz_bmp
+cmake --build --preset fuzz -j "$(nproc)" --target fuzz_bmp fuzz_map_chunks
 fuzzer=build/fuzz/fuzz/fuzz_bmp
 
 seeds=("$corpus")
@@ -38,3 +38,21 @@ if [[ ${#inputs[@]} -gt 0 ]]; then
     "$fuzzer" "${inputs[@]}" >/dev/null 2>&1 || { "$fuzzer" "${inputs[@]}"; exit 1; }
 fi
 echo "fuzz_bmp: ${#inputs[@]} passed, 0 failed"
+
+# The map chunk reader, and the track, traffic and frames built on its codes.
+map_seconds=$(( (seconds + 1) / 2 ))
+map_corpus=fuzz/corpus/map
+map_work=fuzz-corpus-work/map
+mkdir -p "$map_work"
+echo "Fuzzing the map chunk reader for ${map_seconds} s"
+status=0
+build/fuzz/fuzz/fuzz_map_chunks -max_total_time="$map_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix=fuzz-corpus-work/ "$map_work" "$map_corpus" >"$map_work/../fuzz_map.log" 2>&1 || status=$?
+if [[ $status -ne 0 ]]; then
+    tail -n 60 "$map_work/../fuzz_map.log" >&2
+    echo "The map fuzzer failed (status $status); see the crash input in fuzz-corpus-work/" >&2
+    exit "$status"
+fi
+map_inputs=("$map_corpus"/*)
+build/fuzz/fuzz/fuzz_map_chunks "${map_inputs[@]}" >/dev/null 2>&1 || { build/fuzz/fuzz/fuzz_map_chunks "${map_inputs[@]}"; exit 1; }
+echo "fuzz_map_chunks: ${#map_inputs[@]} passed, 0 failed"
