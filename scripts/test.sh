@@ -1,23 +1,43 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite: the normal build (unit, scenario,
-# data and real-window tests), the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the BMP loader's fuzzer.
+# Builds and runs the whole test suite: the normal build (unit, whole-game
+# scenario, data and real-window tests), the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the real window under
+# ThreadSanitizer, and the BMP and map loaders' fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --test
 jobs=$(nproc)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+total=0
+
+# Runs ctest and adds its passed tests to the total (a failure stops the script).
+run_ctest() {
+    ctest "$@" 2>&1 | tee "$log"
+    local passed
+    passed=$(grep -oE 'tests passed, 0 tests failed out of [0-9]+' "$log" | grep -oE '[0-9]+$' || echo 0)
+    total=$((total + passed))
+}
 
 echo "== Normal build"
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
-ctest --preset default -j "$jobs"
+run_ctest --preset default -j "$jobs"
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
-ctest --preset asan -j "$jobs" -LE e2e
+run_ctest --preset asan -j "$jobs" -LE e2e
 
-if [[ -x fuzz/run.sh ]]; then
-    echo "== Fuzzing the BMP loader"
-    fuzz/run.sh
+if [[ -x tests/e2e/tsan_run.sh ]]; then
+    echo "== ThreadSanitizer: the presenter thread against the game thread"
+    tests/e2e/tsan_run.sh
+    total=$((total + 1))
 fi
+
+echo "== Fuzzing the BMP and map loaders"
+fuzz/run.sh
+total=$((total + 2))
+
+echo
+echo "kestrway: ${total} passed, 0 failed"
