@@ -1,4 +1,5 @@
-# The real game in a real X window under Xvfb (see window_test.sh).
+# The real game in a real X window under Xvfb: the window itself
+# (window_test.sh) and a whole player's session (player_session_test.sh).
 if(TARGET kestrway)
   find_package(X11 REQUIRED)
   add_executable(press_close_button ${CMAKE_CURRENT_LIST_DIR}/press_close_button.cpp)
@@ -7,4 +8,8 @@ if(TARGET kestrway)
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/window_test.sh $<TARGET_FILE:kestrway>
             $<TARGET_FILE:press_close_button>)
   set_tests_properties(e2e.window PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 120)
+  add_test(NAME e2e.player_session
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/player_session_test.sh $<TARGET_FILE:kestrway>
+            $<TARGET_FILE:press_close_button>)
+  set_tests_properties(e2e.player_session PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 180)
 endif()
