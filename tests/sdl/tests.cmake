@@ -1,8 +1,6 @@
 # Unit tests of the SDL backend, on SDL's dummy video driver (no display).
 if(TARGET kestrway_sdl)
-  add_executable(kestrway_sdl_tests
-    ${CMAKE_CURRENT_LIST_DIR}/window_events_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/present_step_test.cpp)
+  add_executable(kestrway_sdl_tests ${CMAKE_CURRENT_LIST_DIR}/sdl_backend_test.cpp)
   target_link_libraries(kestrway_sdl_tests PRIVATE kestrway_sdl GTest::gtest GTest::gtest_main)
   gtest_discover_tests(kestrway_sdl_tests
     PROPERTIES LABELS sdl

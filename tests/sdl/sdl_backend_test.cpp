@@ -1,0 +1,117 @@
+// The SDL backend without a display: the scan-code table behind isKeyDown, the typed codes and
+// window actions that SDL events turn into, and the presenter's upload of changed lines.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/keyboard.h"
+#include "platform/screen_device.h"
+#include "platform/sdl/present_step.h"
+#include "platform/sdl/scan_codes.h"
+#include "platform/sdl/sdl_setup.h"
+#include "platform/sdl/sdl_window.h"
+#include "platform/sdl/window_events.h"
+
+namespace kestrway {
+namespace {
+
+// Keypad 8 holds Up as the cursor key does. A shorter state array (an older SDL) is read only as
+// far as it goes.
+TEST(ScanCodes, EitherKeyOfACodeHoldsIt) {
+    std::vector<uint8_t> states(SDL_NUM_SCANCODES, 0);
+    states[SDL_SCANCODE_KP_8] = states[SDL_SCANCODE_SPACE] = 1;
+    const KeyStates held = heldKeysFrom(states.data(), SDL_NUM_SCANCODES);
+    EXPECT_TRUE(held[kScanUp] == 1 && held[kScanSpace] == 1);
+    EXPECT_EQ(std::count(held.begin(), held.end(), 1), 2);
+    EXPECT_EQ(heldKeysFrom(states.data(), SDL_SCANCODE_SPACE)[kScanSpace], 0);
+}
+
+SDL_Event keyDown(SDL_Scancode key, Uint8 repeat = 0, Uint16 mod = KMOD_NONE) {
+    SDL_Event made{SDL_KEYDOWN};
+    made.key.repeat = repeat;
+    made.key.keysym = {key, SDLK_UNKNOWN, mod, 0};
+    return made;
+}
+SDL_Event windowEvent(SDL_WindowEventID id) {
+    SDL_Event made{SDL_WINDOWEVENT};
+    made.window.event = static_cast<Uint8>(id);
+    return made;
+}
+SDL_Event textInput(const char* utf8) {
+    SDL_Event made{SDL_TEXTINPUT};
+    SDL_strlcpy(made.text.text, utf8, sizeof(made.text.text));
+    return made;
+}
+
+// Text keeps its Latin-1 characters and loses the rest and broken sequences (C3 'd' 80 'e' C3).
+// Control keys type their codes, repeats included; cursor and function keys give extended codes,
+// and so does the keypad unless Num Lock makes it type digits (as text); letters and Space arrive
+// only as text, so never twice. The close button and a quit request give the close key. Fullscreen
+// keys type nothing, and a held F11 must not flip the window back and forth.
+TEST(WindowEvents, EventsBecomeTypedCodesAndWindowActions) {
+    const struct {
+        std::vector<SDL_Event> events;
+        std::vector<uint32_t> codes;
+        std::string actions;  // F toggle fullscreen, f focus changed, r redraw
+    } cases[] = {
+        {{textInput("a Z"), textInput("\xC3\xA9x\xC2\xA0"), textInput("\u20ACb\U0001F697c"),
+          textInput("\xC3\x64\x80\x65\xC3")},
+         {'a', ' ', 'Z', 0xE9, 'x', 0xA0, 'b', 'c', 'd', 'e'}, "---"},
+        {{keyDown(SDL_SCANCODE_ESCAPE), keyDown(SDL_SCANCODE_ESCAPE, 1),
+          keyDown(SDL_SCANCODE_KP_ENTER), keyDown(SDL_SCANCODE_BACKSPACE)},
+         {27, 27, 13, 8}, "---"},
+        {{keyDown(SDL_SCANCODE_UP), keyDown(SDL_SCANCODE_DOWN, 1), keyDown(SDL_SCANCODE_F1),
+          keyDown(SDL_SCANCODE_KP_4), keyDown(SDL_SCANCODE_KP_8, 0, KMOD_NUM),
+          keyDown(SDL_SCANCODE_A), keyDown(SDL_SCANCODE_SPACE)},
+         {0x48FF, 0x50FF, extendedKeyCode(59), 0x4BFF}, "---"},
+        {{windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_CLOSE), {SDL_QUIT}},
+         {kCloseKeyCode, kCloseKeyCode, kCloseKeyCode}, "---"},
+        {{keyDown(SDL_SCANCODE_RETURN, 0, KMOD_LALT), windowEvent(SDL_WINDOWEVENT_EXPOSED)}, {},
+         "F-r"},
+        {{keyDown(SDL_SCANCODE_F11), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST)}, {}, "Ff-"},
+        {{keyDown(SDL_SCANCODE_F11, 1), windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED)}, {}, "--r"}};
+    for (const auto& [events, codes, actions] : cases) {
+        WindowInput input;
+        for (const SDL_Event& event : events) translateEvent(event, input);
+        EXPECT_EQ(input.typedCodes, codes);
+        EXPECT_EQ(std::string({input.toggleFullscreen ? 'F' : '-', input.focusChanged ? 'f' : '-',
+                               input.redraw ? 'r' : '-'}),
+                  actions);
+    }
+}
+
+// Lines drawn but not marked stay as they were; an alpha byte of 0 still shows its colour.
+TEST(PresentStep, ShowsOnlyTheChangedLinesWhateverTheAlphaByte) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    SdlWindow window;
+    ASSERT_TRUE(startSdl() && createSdlWindow("present step", window));
+    ScreenDevice& screen = screenDevice();
+    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
+    screen.work = screen.pages.get();
+    std::fill_n(screen.work, kScreenWidth * kScreenHeight, 0xFF204060u);
+    markLinesChanged(0, kScreenHeight - 1);
+    EXPECT_TRUE(uploadChangedLines(window.texture));
+    std::fill_n(screen.work + 10 * kScreenWidth, 10 * kScreenWidth, 0x00A0B0C0u);  // alpha 0
+    std::fill_n(screen.work + 30 * kScreenWidth, kScreenWidth, 0xFFA0B0C0u);  // drawn, not marked
+    markLinesChanged(10, 19);
+    EXPECT_TRUE(uploadChangedLines(window.texture));
+    presentPicture(window);
+    EXPECT_FALSE(uploadChangedLines(window.texture)) << "nothing left to send";
+    std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
+    ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
+                                      shown.data(), kScreenPitch));
+    for (const auto& [x, y, colour] :
+         {std::tuple{0, 9, 0x204060u}, {0, 10, 0xA0B0C0u}, {639, 19, 0xA0B0C0u}, {0, 20, 0x204060u},
+          {320, 30, 0x204060u}}) {
+        EXPECT_EQ(shown[y * kScreenWidth + x] & 0xFFFFFF, colour) << x << "," << y;
+    }
+    destroySdlWindow(window);
+    SDL_Quit();
+}
+
+}  // namespace
+}  // namespace kestrway
