@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the game under ThreadSanitizer and runs the real-window tests against
+# it, so that the presenter thread and the game thread share the screen, the
+# key states and the key buffer for a whole player's session and through the
+# window's resizing; any ThreadSanitizer report fails the run.
+# Usage: tests/e2e/tsan_run.sh (from any folder; no arguments). Exits 0 when
+# both tests pass with no report, 77 when Xvfb is missing, 1 otherwise.
+set -uo pipefail
+
+readonly kSkipStatus=77
+e2e_dir=$(dirname "$(realpath "$0")")
+cd "$e2e_dir/../.." || exit 1
+
+echo "== ThreadSanitizer build of the game"
+cmake --preset tsan >/dev/null || exit 1
+cmake --build --preset tsan -j 2 --target kestrway press_close_button || exit 1
+game=build/tsan/kestrway
+press_close=build/tsan/tests/press_close_button
+for binary in "$game" "$press_close"; do
+    [[ -x "$binary" ]] || { echo "not built: $binary"; exit 1; }
+done
+# A build that lost its instrumentation would pass without checking anything.
+if ! nm "$game" | grep -q __tsan_func_entry; then
+    echo "$game is not built with ThreadSanitizer"
+    exit 1
+fi
+
+reports=$(mktemp -d)
+trap 'rm -rf "$reports"' EXIT
+# A report ends the game at once with status 66, which the tests see as a
+# wrong exit status or a vanished window; the report itself goes to a file.
+export TSAN_OPTIONS="halt_on_error=1:exitcode=66:log_path=$reports/tsan${TSAN_OPTIONS:+:$TSAN_OPTIONS}"
+
+status=0
+for test in player_session_test.sh window_test.sh; do
+    echo "== $test under ThreadSanitizer"
+    "$e2e_dir/$test" "$game" "$press_close"
+    result=$?
+    [[ "$result" == "$kSkipStatus" ]] && exit "$kSkipStatus"
+    [[ "$result" == 0 ]] || status=1
+done
+
+if compgen -G "$reports/tsan*" >/dev/null; then
+    echo "ThreadSanitizer reports:"
+    cat "$reports"/tsan*
+    status=1
+fi
+if ((status == 0)); then
+    echo "no ThreadSanitizer report"
+fi
+exit "$status"
