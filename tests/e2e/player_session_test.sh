@@ -13,6 +13,7 @@ game=$(realpath "$1")
 press_close=$(realpath "$2")
 shots_dir=
 [[ -n "${KESTRWAY_SCREENSHOT_DIR:-}" ]] && shots_dir=$(realpath -m "$KESTRWAY_SCREENSHOT_DIR")
+# shellcheck source=x11_helpers.sh source-path=SCRIPTDIR
 source "$(dirname "$(realpath "$0")")/x11_helpers.sh"
 
 run_in_xvfb "$0" "$@"

@@ -9,6 +9,7 @@ set -uo pipefail
 
 game=$(realpath "$1")
 press_close=$(realpath "$2")
+# shellcheck source=x11_helpers.sh source-path=SCRIPTDIR
 source "$(dirname "$(realpath "$0")")/x11_helpers.sh"
 
 run_in_xvfb "$0" "$@"
