@@ -1,172 +1,84 @@
-// Shots and rockets: the slot table, movement with the road, lifetime and
-// play-area limits, and the two hit tests' strict boxes and slot order.
+// Shots and rockets: lifetime and the play area, and the hit tests' strict
+// edges and slot order.
+#include "actors/shots.h"
+
 #include <gtest/gtest.h>
 
-#include "actors/shots.h"
+#include <utility>
+
 #include "platform/screen.h"
-#include "state/world_tables.h"
 #include "support/open_screen_fixture.h"
 
 namespace kestrway {
 namespace {
 
 class ShotsTest : public OpenScreenTest {
-protected:
+  protected:
     void SetUp() override {
         OpenScreenTest::SetUp();
         loadShotPictures(shots);
     }
-    int32_t liveCount() const {
-        int32_t count = 0;
-        for (const Shot& shot : shots.shots) count += shot.active;
-        return count;
-    }
     Shots shots;
 };
 
-TEST_F(ShotsTest, FiringFillsTheLowestFreeSlotWithSpeedByOwner) {
-    fireShot(shots, 192, 320, -1, 0, kPlayerShot);
-    fireShot(shots, 100, 226, +1, 2, kEnemyShot);
-    fireSideShot(shots, 168, 328, -1, kEnemyShot);
-    const Shot& player = shots.shots[0];
-    EXPECT_EQ(player.active, 1);
-    EXPECT_EQ(player.x, 200);
-    EXPECT_EQ(player.y, 320);
-    EXPECT_EQ(player.dx, 0);
-    EXPECT_EQ(player.dy, -8);
-    EXPECT_EQ(player.age, 0);
-    EXPECT_EQ(shots.shots[1].dy, 4);
-    EXPECT_EQ(shots.shots[1].picture, 2);
-    EXPECT_EQ(shots.shots[1].owner, kEnemyShot);
-    const Shot& side = shots.shots[2];
-    EXPECT_EQ(side.x, 176);
-    EXPECT_EQ(side.dx, -4);
-    EXPECT_EQ(side.dy, 0);
-    EXPECT_EQ(side.picture, 3);
-
-    shots.shots[1].active = 0;
-    fireShot(shots, 0, 0, -1, 1, kEnemyShot);
-    EXPECT_EQ(shots.shots[1].picture, 1);
-    EXPECT_EQ(shots.shots[1].dy, -4);
-    EXPECT_EQ(shots.shots[3].active, 0);
-}
-
-TEST_F(ShotsTest, AFullTableFiresNothingAndClearingFreesEverySlot) {
-    for (int32_t i = 0; i < kShotSlots; ++i) fireShot(shots, i, 100, -1, 0, kPlayerShot);
-    EXPECT_EQ(liveCount(), 41);
-    const Shot last = shots.shots[40];
-    fireSideShot(shots, 300, 300, 1, kEnemyShot);
-    EXPECT_EQ(shots.shots[40].x, last.x);
-    EXPECT_EQ(liveCount(), 41);
-    clearShots(shots);
-    EXPECT_EQ(liveCount(), 0);
-}
-
-TEST_F(ShotsTest, APlayersShotOnAMovingRoadClimbsSlowerAndRetiresByAge) {
-    fireShot(shots, 192, 320, -1, 0, kPlayerShot);
-    int32_t draws = 0;
-    int32_t lastDrawnY = 0;
-    while (shots.shots[0].active == 1 && draws < 100) {
-        lastDrawnY = shots.shots[0].y;
-        drawAndMoveShots(shots, 4);
-        ++draws;
+TEST_F(ShotsTest, APlayersShotIsDrawnThenMovedAndRetiresByAgeOrPastTheTop) {
+    shots.pictures[0] = createImage(16, 16, 0xFF00AA00);
+    for (const auto& [speed, draws] : {std::pair{4, kShotLifetime}, std::pair{0, 45}}) {
+        clearScreen();
+        fireShot(shots, 192, 320, -1, 0, kPlayerShot);
+        int32_t drawn = 0;
+        for (; shots.shots[0].active == 1 && drawn < 100; ++drawn) drawAndMoveShots(shots, speed);
+        EXPECT_EQ(drawn, draws);
+        EXPECT_EQ(shots.shots[0].y, 320 - (8 - speed) * draws);
+        EXPECT_EQ(pixel(200, 320 + 15) & 0xFFFFFF, 0x00AA00u) << "first drawn where it started";
     }
-    EXPECT_EQ(draws, kShotLifetime);
-    EXPECT_EQ(lastDrawnY, 320 - 276);
-}
-
-TEST_F(ShotsTest, OnAStillRoadTheShotLeavesThroughTheTop) {
-    fireShot(shots, 192, 320, -1, 0, kPlayerShot);
-    int32_t draws = 0;
-    while (shots.shots[0].active == 1 && draws < 100) {
-        drawAndMoveShots(shots, 0);
-        ++draws;
-    }
-    EXPECT_EQ(draws, 45);  // y 320 - 8 x 45 = -40 is the first value past -32
-    EXPECT_EQ(shots.shots[0].y, -40);
 }
 
 TEST_F(ShotsTest, ThePlayAreaRunsFromMinus32To512OnBothAxes) {
-    // Each shot is placed one move before the edge: sideways shots move x only.
-    fireSideShot(shots, 500, 100, +1, kEnemyShot);   // x 508 -> 512: kept
-    fireSideShot(shots, 501, 100, +1, kEnemyShot);   // x 509 -> 513: retired (the screen is wider)
-    fireSideShot(shots, -36, 100, -1, kEnemyShot);   // x -28 -> -32: kept
-    fireSideShot(shots, -37, 100, -1, kEnemyShot);   // x -29 -> -33: retired
-    fireShot(shots, 0, 508, +1, 2, kEnemyShot);      // y 508 -> 512: kept, below the screen
-    fireShot(shots, 0, 509, +1, 2, kEnemyShot);      // y 509 -> 513: retired
-    fireShot(shots, 0, -28, -1, 1, kEnemyShot);      // y -28 -> -32: kept
-    fireShot(shots, 0, -29, -1, 1, kEnemyShot);      // y -29 -> -33: retired
+    // Each shot one move before an edge: kept when it lands on it, retired past it.
+    fireSideShot(shots, 500, 100, +1, kEnemyShot);  // x 508 -> 512
+    fireSideShot(shots, 501, 100, +1, kEnemyShot);  // x 509 -> 513, though the screen is wider
+    fireSideShot(shots, -36, 100, -1, kEnemyShot);  // x -28 -> -32
+    fireSideShot(shots, -37, 100, -1, kEnemyShot);
+    fireShot(shots, 0, 508, +1, 2, kEnemyShot);  // y 508 -> 512, below the screen
+    fireShot(shots, 0, 509, +1, 2, kEnemyShot);
+    fireShot(shots, 0, -28, -1, 1, kEnemyShot);  // y -28 -> -32
+    fireShot(shots, 0, -29, -1, 1, kEnemyShot);
     drawAndMoveShots(shots, 0);
-    const int32_t expected[] = {1, 0, 1, 0, 1, 0, 1, 0};
-    for (size_t i = 0; i < std::size(expected); ++i) EXPECT_EQ(shots.shots[i].active, expected[i]) << i;
-    EXPECT_EQ(shots.shots[0].x, 512);
+    for (size_t i = 0; i < 8; ++i) EXPECT_EQ(shots.shots[i].active, i % 2 == 0 ? 1 : 0) << i;
 }
 
-TEST_F(ShotsTest, AShotIsDrawnWhereItStartsBeforeItMoves) {
-    shots.pictures[0] = createImage(16, 16, 0xFF00AA00);
-    fireShot(shots, 92, 200, -1, 0, kPlayerShot);  // drawn at x 100
-    drawAndMoveShots(shots, 0);
-    EXPECT_EQ(pixel(100, 200) & 0xFFFFFF, 0x00AA00u);
-    EXPECT_EQ(pixel(115, 215) & 0xFFFFFF, 0x00AA00u);
-    EXPECT_NE(pixel(100, 192) & 0xFFFFFF, 0x00AA00u);
-    EXPECT_EQ(shots.shots[0].y, 192);
-    EXPECT_EQ(shots.shots[0].age, 1);
-}
-
-TEST_F(ShotsTest, PlayerShotsHitAtTheirEdgePointsStrictlyInsideTheBox) {
-    // Box (100, 100, 32, 32): inside means x and y from 101 to 131. A
-    // player's shot at (x, y) is tested at (x + 1, y + 8) and (x + 14, y + 8).
-    fireShot(shots, 0, 0, -1, 0, kPlayerShot);
-    Shot& shot = shots.shots[0];
-    auto hitsAt = [&](int32_t x, int32_t y) {
-        shot.active = 1;
-        shot.x = x;
-        shot.y = y;
-        return shotHitsBox(shots, 100, 100, 32, 32);
+TEST_F(ShotsTest, HitTestPointsMustLieStrictlyInsideTheBox) {
+    // Box (100, 100, 32, 32): inside is 101 to 131 both ways. A player's shot
+    // at (x, y) is tested at (x + 1, y + 8) and (x + 14, y + 8), an enemy
+    // round at (x + 8, y + 8); only enemy rounds hurt the player.
+    struct Case {
+        int32_t owner, x, y, hit;
     };
-    EXPECT_EQ(hitsAt(110, 92), 0);        // middle row on the top edge
-    EXPECT_EQ(hitsAt(110, 93), 1);
-    EXPECT_EQ(shot.active, 0);            // used up
-    EXPECT_EQ(hitsAt(110, 124), 0);       // middle row on the bottom edge
-    EXPECT_EQ(hitsAt(100 - 14, 93), 0);   // right point on the left edge
-    EXPECT_EQ(hitsAt(101 - 14, 93), 1);   // right point just inside
-    EXPECT_EQ(hitsAt(132 - 1, 93), 0);    // left point on the right edge
-    EXPECT_EQ(hitsAt(131 - 1, 93), 1);
-}
+    const Case cases[] = {
+        {kPlayerShot, 110, 92, 0},  {kPlayerShot, 110, 93, 1}, {kPlayerShot, 110, 124, 0},
+        {kPlayerShot, 110, 123, 1}, {kPlayerShot, 86, 93, 0},  {kPlayerShot, 87, 93, 1},
+        {kPlayerShot, 131, 93, 0},  {kPlayerShot, 130, 93, 1}, {kEnemyShot, 92, 110, 0},
+        {kEnemyShot, 93, 110, 2},   {kEnemyShot, 124, 110, 0}, {kEnemyShot, 123, 110, 2},
+        {kEnemyShot, 110, 124, 0},  {kEnemyShot, 110, 92, 0},  {7, 110, 110, 0}};
+    for (const Case& c : cases) {
+        shots.shots[0] = Shot{1, c.x, c.y, 0, 0, c.owner, 0, 0};
+        EXPECT_EQ(shotHitsBox(shots, 100, 100, 32, 32), c.hit) << c.x << "," << c.y;
+        EXPECT_EQ(shots.shots[0].active, c.hit == 0 ? 1 : 0) << "a hit uses the shot up";
+        shots.shots[0].active = 1;
+        EXPECT_EQ(enemyShotHitsBox(shots, 100, 100, 32, 32), c.hit == 2 ? 1 : 0);
+    }
 
-TEST_F(ShotsTest, EnemyShotsHitAtTheirCentreAndOnlyThemHurtThePlayer) {
-    fireShot(shots, 0, 0, -1, 0, kPlayerShot);
-    Shot& player = shots.shots[0];
-    player.x = 100;
-    player.y = 100;  // its edge points are well inside the box
-    EXPECT_EQ(enemyShotHitsBox(shots, 90, 90, 32, 32), 0);
-    EXPECT_EQ(player.active, 1);
-
-    fireSideShot(shots, 0, 0, 1, kEnemyShot);
-    Shot& enemy = shots.shots[1];
-    enemy.x = 90 + 32 - 8;  // centre x on the right edge
-    enemy.y = 100;
-    player.active = 0;
-    EXPECT_EQ(enemyShotHitsBox(shots, 90, 90, 32, 32), 0);
-    EXPECT_EQ(shotHitsBox(shots, 90, 90, 32, 32), 0);
-    enemy.x -= 1;
-    EXPECT_EQ(shotHitsBox(shots, 90, 90, 32, 32), 2);
-    EXPECT_EQ(enemy.active, 0);
-    enemy.active = 1;
-    EXPECT_EQ(enemyShotHitsBox(shots, 90, 90, 32, 32), 1);
-    EXPECT_EQ(enemy.active, 0);
-}
-
-TEST_F(ShotsTest, TheLowerSlotIsUsedUpFirstOneAtATime) {
+    // One shot at a time, the lowest slot first; a freed slot is fired into first.
+    clearShots(shots);
     fireSideShot(shots, 100, 100, 1, kEnemyShot);
     fireShot(shots, 100, 100, -1, 0, kPlayerShot);
-    fireSideShot(shots, 100, 100, -1, kEnemyShot);
-    shots.shots[0].owner = 7;  // an unknown owner is passed over
-    EXPECT_EQ(shotHitsBox(shots, 90, 90, 40, 40), 1);
-    EXPECT_EQ(shots.shots[0].active, 1);
-    EXPECT_EQ(shots.shots[1].active, 0);
-    EXPECT_EQ(shots.shots[2].active, 1);
     EXPECT_EQ(shotHitsBox(shots, 90, 90, 40, 40), 2);
+    EXPECT_EQ(shots.shots[1].active, 1);
+    fireShot(shots, 100, 100, -1, 0, kPlayerShot);
+    EXPECT_EQ(shots.shots[0].owner, kPlayerShot);
+    EXPECT_EQ(shotHitsBox(shots, 90, 90, 40, 40), 1);
+    EXPECT_EQ(shotHitsBox(shots, 90, 90, 40, 40), 1);
     EXPECT_EQ(shotHitsBox(shots, 90, 90, 40, 40), 0);
 }
 

@@ -1,138 +1,113 @@
-// Lane numbers, lane keeping along a bending road, and wrapping at the ends.
+// Traffic on the road's lanes: placing vehicles at a stage start with their
+// random draws, lane changes, the left neighbour's priority, and wrapping.
 #include <gtest/gtest.h>
 
-#include "actors/traffic_test_world.h"
+#include <array>
+#include <vector>
+
+#include "actors/traffic.h"
+#include "platform/random.h"
+#include "support/test_track.h"
 
 namespace kestrway::test {
 namespace {
 
-class TrafficLanes : public TrafficWorldTest {
-protected:
-    // The lane map of the current track with every slot left empty.
-    void buildLanes() {
+std::array<int32_t, 11> fields(const Vehicle& v) {
+    return {v.kind,    v.column, v.row,       v.offsetX, v.offsetY,  v.sideStep,
+            v.heading, v.lane,   v.fireDelay, v.moving,  v.hitPoints};
+}
+
+// Screen y of a track row's top at the start view.
+int32_t rowTop(int32_t row) {
+    return 32 * (row - 384);
+}
+
+using TrafficLanes = WorldTest;
+
+TEST_F(TrafficLanes, OneDrawPerRoadCellAndOneMorePerVehicleInScanOrder) {
+    // A full road stops at the hundredth vehicle; a narrow one shows that the
+    // last 19 rows draw nothing and that lanes count road cells across a gap.
+    // A reused slot keeps only its reload.
+    for (const auto& [seed, row] :
+         {std::pair{11.0, "1111111111111111"}, {3.0, "...11.2...~T...."}}) {
+        fillRows(*game, 0, kTrackRows - 1, row);
+        for (int32_t slot = 0; slot < kVehicleSlots; ++slot) {
+            game->traffic.vehicles[static_cast<size_t>(slot)] = {kTank, 3, 7,         7, 7, 1,
+                                                                 1,     5, slot % 21, 0, 1};
+        }
+        seedRandom(seed);
         spawnTraffic(*game);
-        for (Vehicle& vehicle : game->traffic.vehicles) vehicle.kind = kNoVehicle;
+        GameRandom reference;
+        reference.seed(seed);
+        std::vector<Vehicle> placed;
+        for (int32_t r = 0; r < kTrackRows - 19 && placed.size() < 100; ++r) {
+            int32_t lane = 0;
+            for (int32_t column = 0; column < kTrackWidth && placed.size() < 100; ++column) {
+                const char code = row[column];
+                if (code != '1' && code != '2') continue;
+                ++lane;
+                if (reference.next() * 100 >= 4) continue;
+                const int32_t kind = reference.next() * 10 < 6 ? code - '0' : kTank;
+                const int32_t fireDelay = static_cast<int32_t>(placed.size()) % 21;
+                placed.push_back(
+                    {kind, column, r, 0, 0, 0, lane <= 3 ? -1 : 1, lane, fireDelay, 1, 1});
+            }
+        }
+        EXPECT_EQ(randomUnit(), reference.next()) << seed;
+        for (size_t slot = 0; slot < kVehicleSlots; ++slot) {
+            const Vehicle empty{kNoVehicle, 3, 7, 0, 0, 0, 0, 5, static_cast<int32_t>(slot % 21),
+                                1,          1};
+            ASSERT_EQ(fields(game->traffic.vehicles[slot]),
+                      fields(slot < placed.size() ? placed[slot] : empty))
+                << seed << " slot " << slot;
+        }
     }
-    void steps(int32_t count) {
-        for (int32_t i = 0; i < count; ++i) updateTraffic(*game);
-    }
-    Vehicle& onTile(int32_t slot, int32_t lane, int32_t column, int32_t row) {
-        Vehicle& vehicle = putVehicle(slot, kCivilian1, lane, 0, 0);
-        vehicle.column = column;
-        vehicle.row = row;
-        vehicle.offsetX = 0;
-        vehicle.offsetY = 0;
-        return vehicle;
-    }
-};
-
-TEST_F(TrafficLanes, RoadCellsAreNumberedFromTheLeftAcrossGaps) {
-    setTrackRows(*game, 100, {"..12.1..2~T.....", "................"});
-    buildLanes();
-    EXPECT_EQ(laneAt(*game, 2, 100), 1);
-    EXPECT_EQ(laneAt(*game, 3, 100), 2);
-    EXPECT_EQ(laneAt(*game, 4, 100), 0);
-    EXPECT_EQ(laneAt(*game, 5, 100), 3);
-    EXPECT_EQ(laneAt(*game, 8, 100), 4);
-    EXPECT_EQ(laneAt(*game, 9, 100), 0);  // water is no lane
-    EXPECT_EQ(laneAt(*game, 3, 101), 0);
-    EXPECT_EQ(laneAt(*game, -1, 100), 0);
-    EXPECT_EQ(laneAt(*game, 16, 100), 0);
-    EXPECT_EQ(laneAt(*game, 2, -1), 0);
-    EXPECT_EQ(laneAt(*game, 2, 400), 0);
-
-    // Rebuilt from the new track at every stage start.
-    setTrackRows(*game, 100, {"................"});
-    buildLanes();
-    EXPECT_EQ(laneAt(*game, 2, 100), 0);
 }
 
-TEST_F(TrafficLanes, UpLaneShiftedOneColumnIsFollowedDiagonallyOverOneTile) {
+TEST_F(TrafficLanes, ALaneMovingOneColumnIsFollowedDiagonallyAcrossOneTile) {
+    // Lane 1 moves a column right every row; lane 4 of row 51 is two columns away.
     setTrackRows(*game, 199, {".......1........", "......1.........", ".....1.........."});
-    buildLanes();
-    Vehicle& car = onTile(0, 1, 5, 201);
-    for (int32_t step = 1; step <= 31; ++step) {
-        updateTraffic(*game);
-        ASSERT_EQ(car.sideStep, 1) << step;
-        ASSERT_EQ(car.offsetX, step);
-        ASSERT_EQ(car.offsetY, -step);
+    setTrackRows(*game, 50, {"1111............", "111..1.........."});
+    spawnTraffic(*game);
+    for (Vehicle& vehicle : game->traffic.vehicles) vehicle.kind = kNoVehicle;
+    const Vehicle& up = putVehicle(0, kCivilian1, 1, 5 * 32, rowTop(201));
+    const Vehicle& down = putVehicle(1, kCivilian1, 4, 3 * 32, rowTop(50));
+    for (int32_t step = 0; step < 16; ++step) updateTraffic(*game);
+    EXPECT_EQ((std::array{up.sideStep, up.offsetX, up.offsetY}), (std::array{1, 16, -16}));
+    for (int32_t step = 0; step < 16; ++step) updateTraffic(*game);
+    EXPECT_EQ((std::array{up.column, up.row, up.offsetX, up.offsetY, up.sideStep}),
+              (std::array{6, 200, 0, 0, 0}));
+    EXPECT_EQ((std::array{down.column, down.row, down.offsetX, down.sideStep}),
+              (std::array{3, 51, 0, 0}));
+    updateTraffic(*game);  // the next tile starts the next change at once
+    EXPECT_EQ(up.sideStep, 1);
+}
+
+TEST_F(TrafficLanes, TheLeftNeighbourWinsWhenBothCarryTheLane) {
+    // Real rows number their lanes from the left, so both sides never match;
+    // the rule still decides for a hand-written lane map.
+    game->traffic.laneMap[99 * 16 + 4] = game->traffic.laneMap[99 * 16 + 6] = 2;
+    Vehicle& car = putVehicle(0, kCivilian1, 2, 5 * 32, rowTop(100));
+    keepLane(*game, car);
+    EXPECT_EQ(car.sideStep, -1);
+    for (const auto& [column, row] : {std::pair{-1, 100}, {16, 100}, {2, -1}, {2, 400}}) {
+        EXPECT_EQ(laneAt(*game, column, row), 0);
     }
-    updateTraffic(*game);
-    EXPECT_EQ(car.column, 6);
-    EXPECT_EQ(car.row, 200);
-    EXPECT_EQ(car.offsetX, 0);
-    EXPECT_EQ(car.offsetY, 0);
-    EXPECT_EQ(car.sideStep, 0);
-    // The next tile starts the next change at once.
-    updateTraffic(*game);
-    EXPECT_EQ(car.sideStep, 1);
-    EXPECT_EQ(car.offsetX, 1);
 }
 
-TEST_F(TrafficLanes, DownLaneGoesStraightPastAShiftOfTwoAndFollowsAShiftOfOne) {
-    setTrackRows(*game, 50, {"1111............", "111..1..........", "111.1..........."});
-    buildLanes();
-    Vehicle& car = onTile(0, 4, 3, 50);
-    steps(32);
-    EXPECT_EQ(car.row, 51);
-    EXPECT_EQ(car.column, 3);  // lane 4 is two columns away: straight on
-    EXPECT_EQ(car.offsetX, 0);
-    steps(1);
-    EXPECT_EQ(car.sideStep, 1);
-    EXPECT_EQ(car.offsetY, 1);
-    steps(31);
-    EXPECT_EQ(car.row, 52);
-    EXPECT_EQ(car.column, 4);
-    EXPECT_EQ(car.sideStep, 0);
-}
-
-TEST_F(TrafficLanes, LeftNeighbourWinsWhenBothNeighboursCarryTheLane) {
-    buildLanes();
-    // Real rows number their lanes upwards, so both sides never match; the
-    // rule still decides for a hand-written lane map.
-    auto setLane = [&](int32_t column, int32_t row, uint8_t lane) {
-        game->traffic.laneMap[static_cast<size_t>(row * kTrackWidth + column)] = lane;
-    };
-    setLane(4, 99, 2);
-    setLane(6, 99, 2);
-    Vehicle& both = onTile(0, 2, 5, 100);
-    keepLane(*game, both);
-    EXPECT_EQ(both.sideStep, -1);
-
-    setLane(4, 99, 0);
-    Vehicle& rightOnly = onTile(1, 2, 5, 100);
-    keepLane(*game, rightOnly);
-    EXPECT_EQ(rightOnly.sideStep, 1);
-
-    setLane(5, 99, 2);
-    Vehicle& straight = onTile(2, 2, 5, 100);
-    keepLane(*game, straight);
-    EXPECT_EQ(straight.sideStep, 0);
-}
-
-TEST_F(TrafficLanes, WrapsToTheOtherEndInTheColumnOfItsLane) {
-    setTrackRows(*game, 0, {"1111111.....1111", "1111111.....1111"});
-    setTrackRows(*game, 398, {"1111111.........", ".....1111......."});
-    buildLanes();
-
-    Vehicle& up = onTile(0, 2, 1, 0);
+TEST_F(TrafficLanes, AtTheTracksEndAVehicleWrapsToItsLanesColumnAtTheOtherEnd) {
+    setTrackRows(*game, 0, {"1111111.....1111"});
+    setTrackRows(*game, 399, {".....1111......."});
+    spawnTraffic(*game);
+    for (Vehicle& vehicle : game->traffic.vehicles) vehicle.kind = kNoVehicle;
+    const Vehicle& up = putVehicle(0, kCivilian1, 2, 1 * 32, rowTop(0));
+    const Vehicle& down = putVehicle(1, kCivilian1, 4, 8 * 32, rowTop(399));
+    // Lane 8 of row 0 lies past the twelve columns searched: the column stays.
+    const Vehicle& unmatched = putVehicle(2, kCivilian1, 8, 9 * 32, rowTop(399));
     updateTraffic(*game);
-    EXPECT_EQ(up.row, 399);
-    EXPECT_EQ(up.column, 6);
-    EXPECT_EQ(up.offsetY, -1);
-    EXPECT_EQ(up.heading, -1);
-
-    Vehicle& down = onTile(1, 4, 8, 399);
-    updateTraffic(*game);
-    EXPECT_EQ(down.row, 0);
-    EXPECT_EQ(down.column, 3);
-    EXPECT_EQ(down.offsetY, 1);
-
-    // Lane 8 of row 0 lies at column 12, past the twelve columns searched.
-    Vehicle& unmatched = onTile(2, 8, 9, 399);
-    updateTraffic(*game);
-    EXPECT_EQ(unmatched.row, 0);
-    EXPECT_EQ(unmatched.column, 9);
+    EXPECT_EQ((std::array{up.row, up.column, up.offsetY}), (std::array{399, 6, -1}));
+    EXPECT_EQ((std::array{down.row, down.column, down.offsetY}), (std::array{0, 3, 1}));
+    EXPECT_EQ((std::array{unmatched.row, unmatched.column}), (std::array{0, 9}));
 }
 
 }  // namespace

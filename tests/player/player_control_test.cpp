@@ -1,190 +1,102 @@
-// The player's control step: gear latches, collisions tested ahead, water
-// and the boat, spanners, steering and its side tests, and firing.
+// The player's control step: gear latches, collisions tested at the car's
+// speed with edges counting, steering with its side tests, and firing.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
+#include <vector>
 
-#include "actors/traffic_test_world.h"
+#include "platform/headless/headless.h"
 #include "platform/keyboard.h"
+#include "platform/timing.h"
+#include "player/player.h"
+#include "support/test_track.h"
 
 namespace kestrway::test {
 namespace {
 
-class PlayerControl : public TrafficWorldTest {
-protected:
+// The car stands at (192, 320): its contact box is 197 to 219 across and
+// 320 to 352 down, edges included; an obstacle's is 32 square.
+class PlayerControl : public WorldTest {
+  protected:
     // One control step with these keys held.
-    void frame(std::initializer_list<int32_t> keys = {}) {
-        for (int32_t key : keys) holdForNextFrame(key);
-        nextPass();
+    void step(std::initializer_list<int32_t> keys = {}) {
+        const double now = headless::virtualSeconds();
+        for (int32_t key : keys) headless::holdKey(key, now, now + 0.015);
+        sleepMs(10);
         updatePlayer(*game);
     }
-    // The car's middle, (208, 336), lies on track row 394, column 6.
-    void setCentreTile(uint8_t code) { setCell(*game, 394, 6, code); }
 };
 
-TEST_F(PlayerControl, EachPressChangesTheGearOnceWithinItsLimits) {
-    for (int32_t i = 0; i < 5; ++i) frame({kScanUp});
-    EXPECT_EQ(game->playerGear, 1);
-    EXPECT_EQ(game->playerSpeed, 1);
+TEST_F(PlayerControl, EachPressChangesTheGearOnceBetweenMinus2And3) {
+    for (int32_t i = 0; i < 5; ++i) step({kScanUp});
+    EXPECT_EQ((std::array{game->playerGear, game->playerSpeed}), (std::array{1, 1}));
     for (int32_t press = 0; press < 4; ++press) {
-        frame({kScanUp});
-        frame();
+        step({kScanUp});
+        step();
     }
-    EXPECT_EQ(game->playerGear, 3);
-    EXPECT_EQ(game->playerSpeed, 4);
-
-    frame({kScanUp, kScanDown});  // Up first finds the limit, then Down counts
+    EXPECT_EQ((std::array{game->playerGear, game->playerSpeed}), (std::array{3, 4}));
+    step({kScanUp, kScanDown});  // Up finds the limit first, then Down counts
     EXPECT_EQ(game->playerGear, 2);
-    frame();
     for (int32_t press = 0; press < 5; ++press) {
-        frame({kScanDown});
-        frame();
+        step();
+        step({kScanDown});
     }
-    EXPECT_EQ(game->playerGear, -2);
-    EXPECT_EQ(game->playerSpeed, -2);
+    EXPECT_EQ((std::array{game->playerGear, game->playerSpeed}), (std::array{-2, -2}));
 }
 
-TEST_F(PlayerControl, WaterMakesABoatCappedAtSecondGearInTheSameFrame) {
-    setCentreTile(kWater);
-    game->playerGear = 3;
-    frame();
-    EXPECT_EQ(game->playerGear, 2);
-    EXPECT_EQ(game->playerSpeed, 2);
-    EXPECT_EQ(game->playerVehicle, 1);
-    frame({kScanUp});
-    EXPECT_EQ(game->playerGear, 2);
-    EXPECT_EQ(game->playerSpeed, 2);
-
-    setCentreTile(kRoad1);
-    frame();
-    EXPECT_EQ(game->playerGear, 2);
-    EXPECT_EQ(game->playerVehicle, 0);
+TEST_F(PlayerControl, ATreeAndAVehicleTouchingTheCarAtItsSpeedBothDamageIt) {
+    game->playerGear = 3;                          // tested 4 pixels ahead
+    game->obstacles.fill(ScreenPoint{600, -400});  // no end marker: the walk ends with the table
+    game->obstacles[272] = ScreenPoint{192, 320 - 4 - 33};
+    const Vehicle& car = putVehicle(0, kCivilian1, 1, 192, 320 - 4 - 33);
+    step();  // both one pixel short
+    EXPECT_EQ((std::array{game->damageLevel, car.moving}), (std::array{0, 1}));
+    game->obstacles[272].y += 1;
+    putVehicle(0, kCivilian1, 1, 192, 320 - 4 - 32);
+    step();
+    EXPECT_EQ((std::array{game->damageLevel, game->playerGear, game->playerSpeed, car.moving}),
+              (std::array{2, 0, 0, 0}));
+    game->obstacles[100] = ScreenPoint{-1, -1};  // nothing past the end marker counts
+    EXPECT_FALSE(hitsObstacle(*game, 192, 320 - 4));
 }
 
-TEST_F(PlayerControl, SpannerRepairsOrScoresOneAtATime) {
-    // Both boxes hold the car's middle (208, 336) at the start view.
-    game->spanners[0] = Spanner{200, 512 - 336};
-    game->spanners[1] = Spanner{193, 512 - 305};
-    game->damageLevel = 2;
-    frame();
-    EXPECT_EQ(game->damageLevel, 1);
-    EXPECT_EQ(game->spanners[0].x, -1);
-    EXPECT_EQ(game->spanners[1].x, 193);
-    EXPECT_EQ(game->score, 0);
-
-    game->damageLevel = 0;
-    frame();
-    EXPECT_EQ(game->score, 20);
-    EXPECT_EQ(game->damageLevel, 0);
-    EXPECT_EQ(game->spanners[1].x, -1);
-}
-
-TEST_F(PlayerControl, ObstacleTouchingTheCarAheadStopsAndDamagesIt) {
+TEST_F(PlayerControl, SteeringMovesTwoPixelsWhileMovingUnlessTheSideTestTouches) {
+    step({kScanRight});
+    EXPECT_EQ(game->playerX, 192);  // standing still
     game->playerGear = 1;
-    game->obstacles[0] = ScreenPoint{192, 320 - 1 - 33};  // one pixel short
+    game->obstacles[0] =
+        ScreenPoint{192 - 29, 320};  // its right edge, 195, stops a left step from 192
     game->obstacles[1] = ScreenPoint{-1, -1};
-    frame();
-    EXPECT_EQ(game->playerGear, 1);
-    EXPECT_EQ(game->damageLevel, 0);
-
-    game->obstacles[0] = ScreenPoint{192, 320 - 1 - 32};  // bottom edge on the car's top
-    frame();
-    EXPECT_EQ(game->playerGear, 0);
-    EXPECT_EQ(game->playerSpeed, 0);
-    EXPECT_EQ(game->damageLevel, 1);
-}
-
-TEST_F(PlayerControl, ObstacleAndVehicleBothHitWithTheSameSpeed) {
-    game->playerGear = 3;
-    game->obstacles[0] = ScreenPoint{192, 320 - 4 - 32};
-    game->obstacles[1] = ScreenPoint{-1, -1};
-    // This vehicle touches only the car four pixels ahead.
-    Vehicle& car = putVehicle(0, kCivilian1, 1, 192, 320 - 36);
-    frame();
-    EXPECT_EQ(game->damageLevel, 2);
-    EXPECT_EQ(game->playerGear, 0);
-    EXPECT_EQ(car.moving, 0);
-}
-
-TEST_F(PlayerControl, SteersTwoPixelsOnlyWhileMoving) {
-    frame({kScanRight});
+    step({kScanLeft});
     EXPECT_EQ(game->playerX, 192);
-    game->playerGear = 1;
-    frame({kScanRight});
+    step({kScanLeft, kScanRight});  // left is tested from where right moved the car
+    EXPECT_EQ(game->playerX, 192);
+    step({kScanRight});
     EXPECT_EQ(game->playerX, 194);
-    frame({kScanLeft});
-    frame({kScanLeft});
-    EXPECT_EQ(game->playerX, 190);
-    frame({kScanLeft, kScanRight});
-    EXPECT_EQ(game->playerX, 190);
+    // Both side tests run whatever the keys and stop the vehicles beside the car.
+    const Vehicle& right = putVehicle(0, kCivilian1, 1, 194 + 24, 320);
+    const Vehicle& left = putVehicle(1, kTank, 1, 194 - 24, 320);
+    game->obstacles[0] = ScreenPoint{-1, -1};
+    step();
+    EXPECT_EQ((std::array{right.moving, left.moving, game->playerX, game->damageLevel}),
+              (std::array{0, 0, 194, 0}));
 }
 
-TEST_F(PlayerControl, SideStepIsRefusedByAnObstacleEdge) {
-    game->playerGear = 1;
-    game->obstacles[1] = ScreenPoint{-1, -1};
-    game->obstacles[0] = ScreenPoint{192 + 29, 320};
-    frame({kScanRight});
-    EXPECT_EQ(game->playerX, 192);
-    EXPECT_EQ(game->damageLevel, 0);
-    game->obstacles[0] = ScreenPoint{192 + 30, 320};
-    frame({kScanRight});
-    EXPECT_EQ(game->playerX, 194);
-}
-
-TEST_F(PlayerControl, LeftIsTestedFromWhereRightMovedTheCar) {
-    game->playerGear = 1;
-    game->obstacles[1] = ScreenPoint{-1, -1};
-    // Its right edge (x + 3) blocks a left step from 192 but not from 194.
-    game->obstacles[0] = ScreenPoint{192 - 29, 320};
-    frame({kScanLeft});
-    EXPECT_EQ(game->playerX, 192);
-    frame({kScanLeft, kScanRight});
-    EXPECT_EQ(game->playerX, 192);
-    frame({kScanRight});
-    EXPECT_EQ(game->playerX, 194);
-}
-
-TEST_F(PlayerControl, SideTestsStopVehiclesBesideTheCarWithoutAnyKey) {
-    Vehicle& right = putVehicle(0, kCivilian1, 1, 192 + 24, 320);
-    Vehicle& left = putVehicle(1, kTank, 1, 192 - 24, 320);
-    frame();  // gear 0: no side tests
-    EXPECT_EQ(right.moving, 1);
-    EXPECT_EQ(left.moving, 1);
-    game->playerGear = 1;
-    frame();
-    EXPECT_EQ(right.moving, 0);
-    EXPECT_EQ(left.moving, 0);
-    EXPECT_EQ(game->damageLevel, 0);
-    EXPECT_EQ(game->playerX, 192);
-}
-
-TEST_F(PlayerControl, HeldSpaceFiresEveryEleventhFrame) {
+TEST_F(PlayerControl, HeldSpaceFiresEveryEleventhFrameAndAFullTableStillReloads) {
     std::vector<int32_t> firedOn;
-    for (int32_t frameNumber = 0; frameNumber < 34; ++frameNumber) {
-        const int32_t before = liveShots();
-        frame({kScanSpace});
-        if (liveShots() > before) firedOn.push_back(frameNumber);
+    for (int32_t frame = 0; frame < 34; ++frame) {
+        step({kScanSpace});
+        if (game->controls.fireCooldown == 10) firedOn.push_back(frame);
     }
     EXPECT_EQ(firedOn, (std::vector<int32_t>{0, 11, 22, 33}));
     const Shot& shot = game->shots.shots[0];
-    EXPECT_EQ(shot.x, 192 + 8);
-    EXPECT_EQ(shot.y, 320);
-    EXPECT_EQ(shot.dy, -8);
-    EXPECT_EQ(shot.owner, kPlayerShot);
-    EXPECT_EQ(shot.picture, 0);
-}
-
-TEST_F(PlayerControl, ReloadStartsEvenWhenTheShotTableIsFull) {
-    for (Shot& shot : game->shots.shots) shot.active = 1;
-    frame({kScanSpace});
+    EXPECT_EQ((std::array{shot.x, shot.y, shot.dy, shot.owner, shot.picture}),
+              (std::array{200, 320, -8, 0, 0}));
+    game->controls.fireCooldown = 0;
+    for (Shot& live : game->shots.shots) live.active = 1;
+    step({kScanSpace});
     EXPECT_EQ(game->controls.fireCooldown, 10);
-    clearShots(game->shots);
-    for (int32_t frameNumber = 1; frameNumber <= 10; ++frameNumber) {
-        frame({kScanSpace});
-        ASSERT_EQ(liveShots(), 0) << frameNumber;
-    }
-    frame({kScanSpace});
-    EXPECT_EQ(liveShots(), 1);
 }
 
 }  // namespace

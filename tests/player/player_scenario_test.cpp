@@ -1,125 +1,106 @@
-// The player's car driven through whole stretches of play: a clear road to
-// the finish, a tree, water and spanners.
+// The player's car driven through the real frame loop on a straight road:
+// to the finish, into a tree, over spanners and water, and in a tank's line.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "game/frame_loop.h"
+#include "platform/headless/headless.h"
 #include "platform/keyboard.h"
-#include "player/stage_scenario.h"
+#include "support/test_track.h"
 
 namespace kestrway::test {
 namespace {
 
-using PlayerScenario = StageScenario;
+class PlayerScenario : public WorldTest {
+  protected:
+    void SetUp() override {
+        WorldTest::SetUp();
+        fillRows(*game, 0, kTrackRows - 1, "....112211......");
+    }
+    // Frame f reads the keys of the presenter pass after frame f - 1, so
+    // frames from 1 can see a key.
+    static void hold(int32_t scanCode, int32_t first, int32_t last) {
+        headless::holdKey(scanCode, 0.010 * first - 0.002, 0.010 * last + 0.005);
+    }
+    // Plays until the stage ends or the limit, showing afterFrame the state
+    // after each frame; returns the frames played.
+    int32_t play(int32_t limit, const std::function<void(int32_t)>& afterFrame) {
+        for (int32_t frame = 0; frame < limit; ++frame) {
+            const int32_t reason = playFrame(*game, run);
+            afterFrame(frame);
+            if (reason != kKeepPlaying) return frame + 1;
+        }
+        return limit;
+    }
+    StageRun run;
+};
 
-// A straight road in columns 4 to 9 down the whole track.
-void layStraightRoad(GameState& game) {
-    for (int32_t row = 0; row < kTrackRows; ++row) setTrackRows(game, row, {"....112211......"});
-}
-
-TEST_F(PlayerScenario, ClearRoadDrivenAtTopSpeedReachesTheFinish) {
-    layStraightRoad(*game);
-    startStage(false);
-    pressOnFrame(kScanUp, 0);
-    pressOnFrame(kScanUp, 2);
-    pressOnFrame(kScanUp, 4);
+TEST_F(PlayerScenario, AClearRoadDrivenAtTopSpeedReachesTheFinish) {
+    for (int32_t frame : {1, 3, 5}) hold(kScanUp, frame, frame);
     int32_t topSpeedFrames = 0;
-    const int32_t frames = play(5000, [&](int32_t) {
-        topSpeedFrames += game->playerSpeed == 4 ? 1 : 0;
-    });
+    const int32_t frames = play(5000, [&](int32_t) { topSpeedFrames += game->playerSpeed == 4; });
     RecordProperty("framesToFinish", frames);
-
-    // 383 rows of 32 pixels: 2 at speed 1, 4 at speed 2, then 4 a frame
-    // until row 399, and one more frame there raises the finish.
-    const int32_t distance = 383 * 32;
-    const int32_t cruising = (distance - 6 + 3) / 4;
-    EXPECT_EQ(frames, 4 + cruising + 1);
-    EXPECT_EQ(run.endReason, kStageCompleted);
-    EXPECT_EQ(game->stageComplete, 1);
-    EXPECT_EQ(game->scrollRow, 399);
-    EXPECT_EQ(game->playerGear, 0);
-    EXPECT_EQ(game->playerSpeed, 0);
-    EXPECT_EQ(topSpeedFrames, cruising);
-    EXPECT_EQ(game->damageLevel, 0);
-    EXPECT_EQ(game->playerX, 192);
-    EXPECT_EQ(game->score, 0);
+    // 383 rows of 32 pixels: 2 at speed 1, 4 at speed 2, then 4 a frame up
+    // to row 399, and one more frame there raises the finish.
+    const int32_t cruising = (383 * 32 - 6 + 3) / 4;
+    EXPECT_EQ((std::array{frames, topSpeedFrames, run.endReason}),
+              (std::array{5 + cruising + 1, cruising, int32_t{kStageCompleted}}));
+    EXPECT_EQ((std::array{game->scrollRow, game->playerGear, game->damageLevel, game->score}),
+              (std::array{399, 0, 0, 0}));
 }
 
-TEST_F(PlayerScenario, TreeAheadStopsTheCarOnceAndCanBeDrivenAround) {
-    layStraightRoad(*game);
-    setCell(*game, 390, 6, kTree);  // 96 pixels ahead of the car's top
-    startStage(false);
-    pressOnFrame(kScanUp, 0);
+TEST_F(PlayerScenario, ATreeAheadStopsTheCarWithOnePointOfDamage) {
+    cell(*game, 390, 6) = kTree;  // 96 pixels ahead of the car's top
+    hold(kScanUp, 1, 1);
     int32_t crashFrame = -1;
-    play(200, [&](int32_t frame) {
-        if (crashFrame < 0 && game->damageLevel == 1) crashFrame = frame;
+    play(300, [&](int32_t frame) {
+        crashFrame = crashFrame < 0 && game->damageLevel > 0 ? frame : crashFrame;
     });
-    // At speed 1 the tree's box reaches the car's box one pixel ahead after
-    // 96 - 1 pixels of road, and the car stops right there.
-    EXPECT_EQ(crashFrame, 95);
-    EXPECT_EQ(game->damageLevel, 1);
-    EXPECT_EQ(game->playerGear, 0);
-    EXPECT_EQ(game->scrollOffset, 31);
-    EXPECT_EQ(game->scrollRow, 18);
-
-    // Standing still against it costs nothing more; reverse, steer left
-    // past it and drive on.
-    pressOnFrame(kScanDown, 201);
-    holdDuringFrames(kScanLeft, 203, 222);
-    pressOnFrame(kScanUp, 223);
-    pressOnFrame(kScanUp, 225);
-    play(400);
-    EXPECT_EQ(game->damageLevel, 1);
-    EXPECT_EQ(game->playerX, 152);
-    EXPECT_GT(game->scrollRow, 21);  // the tree's row is behind the car
+    // At speed 1 the boxes touch one pixel ahead after 96 - 1 pixels of road;
+    // standing against the tree then costs nothing more.
+    EXPECT_EQ((std::array{crashFrame, game->damageLevel, game->playerGear, game->scrollRow,
+                          game->scrollOffset}),
+              (std::array{1 + 95, 1, 0, 18, 31}));
 }
 
-TEST_F(PlayerScenario, WaterTurnsTheCarIntoABoatCappedAtSecondGear) {
-    layStraightRoad(*game);
-    setTrackRows(*game, 380, {"~~~~~~~~~~~~~~~~", "~~~~~~~~~~~~~~~~", "~~~~~~~~~~~~~~~~"});
-    startStage(false);
-    for (int32_t frame = 0; frame <= 6; frame += 2) pressOnFrame(kScanUp, frame);
-    int32_t boatFrames = 0;
-    bool cappedEveryTime = true;
-    bool boatOnlyOverWater = true;
-    play(400, [&](int32_t) {
-        // The car's middle is tested before the scroll; after it, the
-        // middle has moved on by this frame's speed.
-        const int32_t tested = tileAtScreen(*game, 208, 336 + game->playerSpeed);
-        if (game->playerVehicle == 1) {
-            ++boatFrames;
-            cappedEveryTime = cappedEveryTime && game->playerGear == 2 && game->playerSpeed == 2;
-        }
-        boatOnlyOverWater = boatOnlyOverWater && ((tested == kWater) == (game->playerVehicle == 1));
-    });
-    EXPECT_EQ(boatFrames, 3 * 32 / 2);
-    EXPECT_TRUE(cappedEveryTime);
-    EXPECT_TRUE(boatOnlyOverWater);
-    EXPECT_EQ(game->playerGear, 2);  // the cap stays after the water
-    EXPECT_EQ(game->playerVehicle, 0);
-}
-
-TEST_F(PlayerScenario, SpannersRepairThenScore) {
-    layStraightRoad(*game);
-    startStage(false);
+TEST_F(PlayerScenario, SpannersRepairThenScoreAndWaterMakesABoatInSecondGear) {
     game->damageLevel = 2;
-    // Met by the car's middle after about 100, 200 and 300 pixels.
-    game->spanners[0] = Spanner{200, 176 + 100};
-    game->spanners[1] = Spanner{200, 176 + 200};
-    game->spanners[2] = Spanner{200, 176 + 300};
-    game->spanners[3] = Spanner{300, 176 + 300};  // beside the car's path
-    pressOnFrame(kScanUp, 0);
-    pressOnFrame(kScanUp, 2);
-    std::vector<int32_t> damageSeen;
-    play(200, [&](int32_t) {
-        if (damageSeen.empty() || damageSeen.back() != game->damageLevel) {
-            damageSeen.push_back(game->damageLevel);
-        }
+    // Met by the car's middle after about 100, 200 and 300 pixels; one beside its path.
+    game->spanners = {Spanner{200, 276}, {200, 376}, {200, 476}, {300, 476}, {-1, 0}, {-1, 0}};
+    fillRows(*game, 370, 372, "~~~~~~~~~~~~~~~~");
+    for (int32_t frame : {1, 3, 5, 200}) hold(kScanUp, frame, frame);  // the last one on the boat
+    std::vector<int32_t> damageSeen{2};
+    int32_t boatFrames = 0;
+    play(500, [&](int32_t) {
+        if (damageSeen.back() != game->damageLevel) damageSeen.push_back(game->damageLevel);
+        boatFrames += game->playerVehicle;
+        EXPECT_TRUE(game->playerVehicle == 0 || game->playerGear == 2) << "a boat above gear 2";
     });
     EXPECT_EQ(damageSeen, (std::vector<int32_t>{2, 1, 0}));
-    EXPECT_EQ(game->spanners[0].x, -1);
-    EXPECT_EQ(game->spanners[1].x, -1);
-    EXPECT_EQ(game->spanners[2].x, -1);
-    EXPECT_EQ(game->spanners[3].x, 300);
-    EXPECT_EQ(game->score, 20);
+    // 96 pixels of water at 2 a frame; the cap stays after it.
+    EXPECT_EQ((std::array{game->score, game->spanners[3].x, boatFrames, game->playerGear,
+                          game->playerVehicle}),
+              (std::array{20, 300, 48, 2, 0}));
+}
+
+TEST_F(PlayerScenario, ATankLinedUpFiresUntilTheCarIsDestroyed) {
+    // Lane 4 drives down towards the car from 220 pixels above.
+    putVehicle(0, kTank, 4, 192, 100);
+    std::vector<int32_t> hitFrames;
+    const int32_t frames = play(1000, [&](int32_t frame) {
+        if (game->damageLevel > static_cast<int32_t>(hitFrames.size())) hitFrames.push_back(frame);
+    });
+    // Traffic step k falls in frame 2k - 1 and moves the tank to 100 + k; it
+    // is first within 200 pixels at step 21, then reloads for 20 steps. A
+    // rocket fired in step k starts at y 126 + k, and in frame f >= 2k - 1 it
+    // is at 126 + k + 4 (f - 2k + 2); the car takes it once that passes 312.
+    const std::vector<int32_t> expected = {82, 119, 155, 192, 229};
+    EXPECT_EQ(hitFrames, expected);
+    EXPECT_EQ((std::array{frames, run.endReason, game->score}),
+              (std::array{expected.back() + 1, 2, 0}));
 }
 
 }  // namespace

@@ -3,177 +3,109 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <fstream>
-#include <string>
-
-#include <unistd.h>
-
 #include "actors/explosions.h"
 #include "actors/shots.h"
-#include "platform/files.h"
+#include "actors/traffic.h"
 #include "platform/random.h"
+#include "player/player.h"
 #include "world/road.h"
 #include "world/world_images.h"
 
 namespace kestrway::test {
 
-namespace {
-
-constexpr uint32_t kPixelDataOffset = 54 + 256 * 4;
-
-void putLittleEndian(std::vector<uint8_t>& bytes, size_t at, uint32_t value, int32_t size) {
-    for (int32_t i = 0; i < size; ++i) bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-void setRows(uint8_t* cells, int32_t rowCount, int32_t firstRow,
-             std::initializer_list<std::string_view> rows) {
+void setTrackRows(GameState& game, int32_t firstRow, std::initializer_list<std::string_view> rows) {
     int32_t row = firstRow;
     for (std::string_view text : rows) {
-        ASSERT_EQ(text.size(), static_cast<size_t>(kTrackWidth)) << "row " << row << ": " << text;
-        ASSERT_TRUE(row >= 0 && row < rowCount) << "row " << row;
+        ASSERT_EQ(text.size(), static_cast<size_t>(kTrackWidth)) << text;
         for (int32_t column = 0; column < kTrackWidth; ++column) {
-            cells[row * kTrackWidth + column] = cellCode(text[static_cast<size_t>(column)]);
+            // The code is the character's place here; codes 11 to 14 have none.
+            const size_t code = std::string_view(".12~T#abcdX\0\0\0\0=", 16)
+                                    .find(text[static_cast<size_t>(column)]);
+            ASSERT_LT(code, 16u) << "unknown cell character in " << text;
+            cell(game, row, column) = static_cast<uint8_t>(code);
         }
         ++row;
     }
 }
 
-}  // namespace
-
-std::unique_ptr<GameState> makeTestWorld() {
-    auto game = std::make_unique<GameState>();
-    createWorldImages(*game);
-    loadShotPictures(game->shots);
-    loadExplosionPicture(game->explosions);
-    paintTestTiles(*game);
-    game->trackWidth = kTrackWidth;
-    game->trackRows = kTrackRows;
-    for (Spanner& spanner : game->spanners) spanner = Spanner{-1, 0};
-    game->obstacles[0] = ScreenPoint{-1, -1};
-    resetScroll(*game);
-    return game;
+void fillRows(GameState& game, int32_t first, int32_t last, std::string_view row) {
+    for (int32_t r = first; r <= last; ++r) setTrackRows(game, r, {row});
 }
 
-uint8_t cellCode(char cell) {
-    switch (cell) {
-        case '.': return kGrass;
-        case '1': return kRoad1;
-        case '2': return kRoad2;
-        case '~': return kWater;
-        case 'T': return kTree;
-        case 'X': return kTower;
-        case '=': return kStartLine;
-        case '#': return 5;
-        case 'a': return kCorner1;
-        case 'b': return kCorner2;
-        case 'c': return kCorner3;
-        case 'd': return kCorner4;
-        default: ADD_FAILURE() << "unknown cell character '" << cell << "'"; return kGrass;
-    }
-}
-
-void setTrackRows(GameState& game, int32_t firstRow, std::initializer_list<std::string_view> rows) {
-    setRows(game.track.data(), kTrackRows, firstRow, rows);
-}
-
-void fillTrack(GameState& game, uint8_t code) { game.track.fill(code); }
-
-void setCell(GameState& game, int32_t row, int32_t column, uint8_t code) {
-    game.track.at(static_cast<size_t>(row * kTrackWidth + column)) = code;
-}
-
-uint8_t cellAt(const GameState& game, int32_t row, int32_t column) {
+uint8_t& cell(GameState& game, int32_t row, int32_t column) {
     return game.track.at(static_cast<size_t>(row * kTrackWidth + column));
 }
 
-void setChunkRows(MapChunk& chunk, int32_t firstRow, std::initializer_list<std::string_view> rows) {
-    setRows(chunk.data(), kChunkRows, firstRow, rows);
+double drawAfter(double seed, int32_t used) {
+    GameRandom generator;
+    generator.seed(seed);
+    for (int32_t i = 0; i < used; ++i) generator.next();
+    return generator.next();
 }
 
-int32_t rowTopOnScreen(const GameState& game, int32_t row) {
-    return kTileSize * (row - kTrackRows + game.scrollRow) + game.scrollOffset;
+TilePixel decodeTilePixel(uint32_t pixel) {
+    return TilePixel{static_cast<int32_t>((pixel >> 16) & 0xFF), static_cast<int32_t>(pixel & 0xFF),
+                     static_cast<int32_t>((pixel >> 8) & 0xFF)};
 }
 
 std::vector<ScreenPoint> recordedObstacles(const GameState& game) {
     std::vector<ScreenPoint> found;
     for (const ScreenPoint& point : game.obstacles) {
-        if (point.x == -1 && point.y == -1) return found;
+        if (point == ScreenPoint{-1, -1}) return found;
         found.push_back(point);
     }
-    ADD_FAILURE() << "obstacles table has no end marker";
+    ADD_FAILURE() << "the obstacles table has no end marker";
     return found;
-}
-
-uint32_t testTilePixel(int32_t slot, int32_t px, int32_t py) {
-    return 0xFF000000u | static_cast<uint32_t>(slot) << 16 | static_cast<uint32_t>(py) << 8 |
-           static_cast<uint32_t>(px);
-}
-
-void paintTestTiles(GameState& game) {
-    for (int32_t slot = 0; slot < kTileSlots; ++slot) {
-        Image* tile = game.tileSet[static_cast<size_t>(slot)].get();
-        ASSERT_NE(tile, nullptr) << "tile images need an open screen";
-        for (int32_t py = 0; py < kTileSize; ++py) {
-            for (int32_t px = 0; px < kTileSize; ++px) tile->row(py)[px] = testTilePixel(slot, px, py);
-        }
-    }
-}
-
-TilePixel decodeTilePixel(uint32_t pixel) {
-    if ((pixel >> 24) != 0xFF) return TilePixel{};
-    return TilePixel{static_cast<int32_t>((pixel >> 16) & 0xFF), static_cast<int32_t>(pixel & 0xFF),
-                     static_cast<int32_t>((pixel >> 8) & 0xFF)};
-}
-
-TempDataFolder::TempDataFolder() {
-    static std::atomic<int32_t> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("kestrway_world_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-    setDataFolder(path_.string());
-}
-
-TempDataFolder::~TempDataFolder() {
-    setDataFolder("");
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<uint8_t> mapFileBytes(const MapChunk& chunk) {
-    std::vector<uint8_t> bytes(kPixelDataOffset + kChunkCells, 0);
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    putLittleEndian(bytes, 2, static_cast<uint32_t>(bytes.size()), 4);
-    putLittleEndian(bytes, 10, kPixelDataOffset, 4);
-    putLittleEndian(bytes, 14, 40, 4);
-    putLittleEndian(bytes, 18, kTrackWidth, 4);
-    putLittleEndian(bytes, 22, kChunkRows, 4);
-    putLittleEndian(bytes, 26, 1, 2);
-    putLittleEndian(bytes, 28, 8, 2);
-    putLittleEndian(bytes, 34, kChunkCells, 4);
-    putLittleEndian(bytes, 46, 256, 4);
-    for (uint32_t i = 0; i < 256; ++i) putLittleEndian(bytes, 54 + 4 * i, i * 0x010101u, 4);
-    for (int32_t row = 0; row < kChunkRows; ++row) {
-        const size_t stored = kPixelDataOffset + static_cast<size_t>((kChunkRows - 1 - row) * kTrackWidth);
-        for (int32_t column = 0; column < kTrackWidth; ++column) {
-            bytes[stored + static_cast<size_t>(column)] = chunk[static_cast<size_t>(row * kTrackWidth + column)];
-        }
-    }
-    return bytes;
-}
-
-void writeMapFile(const std::filesystem::path& folder, std::string_view name,
-                  const std::vector<uint8_t>& bytes) {
-    std::filesystem::create_directories(folder / "map");
-    std::ofstream out(folder / "map" / (std::string(name) + ".bmp"), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 void WorldTest::SetUp() {
     OpenScreenTest::SetUp();
     seedRandom(1);
-    game = makeTestWorld();
+    game = std::make_unique<GameState>();
+    createWorldImages(*game);
+    loadShotPictures(game->shots);
+    loadExplosionPicture(game->explosions);
+    loadVehiclePictures(game->traffic);
+    loadPlayerImages(*game);
+    for (int32_t slot = 0; slot < kTileSlots; ++slot) {
+        Image& tile = *game->tileSet[static_cast<size_t>(slot)];
+        for (int32_t py = 0; py < kTileSize; ++py) {
+            for (int32_t px = 0; px < kTileSize; ++px) {
+                tile.row(py)[px] = 0xFF000000u | static_cast<uint32_t>(slot << 16 | py << 8 | px);
+            }
+        }
+    }
+    game->trackWidth = kTrackWidth;
+    game->trackRows = kTrackRows;
+    game->spanners.fill(Spanner{-1, 0});
+    game->obstacles[0] = ScreenPoint{-1, -1};
+}
+
+Vehicle& WorldTest::putVehicle(int32_t slot, int32_t kind, int32_t lane, int32_t x, int32_t y) {
+    Vehicle& vehicle = game->traffic.vehicles.at(static_cast<size_t>(slot));
+    vehicle = Vehicle{};
+    vehicle.kind = kind;
+    vehicle.lane = lane;
+    vehicle.heading = lane <= kLastUpLane ? -1 : 1;
+    vehicle.moving = 1;
+    vehicle.hitPoints = 1;
+    vehicle.column = x / kTileSize;
+    vehicle.offsetX = x % kTileSize;
+    // Up lanes count offsetY from 0 down to -31, down lanes from 0 up to 31.
+    const int32_t trackY = y - game->scrollOffset + (game->trackRows - game->scrollRow) * kTileSize;
+    vehicle.row = trackY / kTileSize;
+    vehicle.offsetY = trackY % kTileSize;
+    if (vehicle.heading < 0 && vehicle.offsetY > 0) {
+        ++vehicle.row;
+        vehicle.offsetY -= kTileSize;
+    }
+    return vehicle;
+}
+
+int32_t WorldTest::liveShots() const {
+    int32_t live = 0;
+    for (const Shot& shot : game->shots.shots) live += shot.active;
+    return live;
 }
 
 }  // namespace kestrway::test

@@ -1,93 +1,70 @@
-// Hand-made road worlds for tests: a GameState with its pictures created, a
-// track laid out from strings, decodable tile pixels and map chunk files.
-//
-// Typical use (the screen must be open, so derive from WorldTest or call
-// makeTestWorld inside an OpenScreenTest):
-//
-//     setTrackRows(*game, 383, {
-//         "..11TX..........",   // one char per cell, see cellCode
-//         "..11............",
-//     });
-//     game->scrollRow = 16; game->playerSpeed = 2;
-//     scrollAndDrawRoad(*game);
-//
-// Every tile slot s is painted so that its pixel (px, py) is
-// testTilePixel(s, px, py); decodeTilePixel on a screen pixel then tells
-// which slot and which pixel of it was drawn there.
+// Hand-made road worlds for tests: a GameState with every picture made, a
+// track laid out from rows of characters, vehicles put at screen places, and
+// the game's random draws replayed.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <initializer_list>
 #include <memory>
+#include <ostream>
 #include <string_view>
 #include <vector>
 
 #include "state/game_state.h"
 #include "support/open_screen_fixture.h"
 
+namespace kestrway {
+
+// Screen points compared and printed whole in test expectations.
+inline bool operator==(const ScreenPoint& a, const ScreenPoint& b) {
+    return a.x == b.x && a.y == b.y;
+}
+inline void PrintTo(const ScreenPoint& p, std::ostream* out) {
+    *out << "(" << p.x << "," << p.y << ")";
+}
+
+}  // namespace kestrway
+
 namespace kestrway::test {
 
-// A GameState ready to scroll and draw: tile, pickup, shot and explosion
-// pictures created (tiles painted with testTilePixel), trackWidth 16 and
-// trackRows 400, an all-grass track, every spanner collected (x = -1), no
-// live shot or explosion, the start view, stage 1, speed 0. The map chunks
-// stay all grass. Needs an open screen.
-std::unique_ptr<GameState> makeTestWorld();
-
-// Cell characters: '.' grass, '1' road1, '2' road2, '~' water, 'T' tree,
-// 'X' tower, '=' start line, '#' code 5 (no picture, no behaviour),
-// 'a' 'b' 'c' 'd' corner1 to corner4. Anything else fails the test.
-uint8_t cellCode(char cell);
-// Writes rows of 16 cell characters to the track from firstRow downwards.
+// Cell characters: '.' grass, '1' '2' the two road codes, '~' water, 'T' tree,
+// 'X' tower, '=' start line, '#' code 5 (no picture, no behaviour), 'a' to 'd'
+// corner1 to corner4. Rows are 16 characters; anything else fails the test.
 void setTrackRows(GameState& game, int32_t firstRow, std::initializer_list<std::string_view> rows);
-void fillTrack(GameState& game, uint8_t code);
-void setCell(GameState& game, int32_t row, int32_t column, uint8_t code);
-uint8_t cellAt(const GameState& game, int32_t row, int32_t column);
-// The same rows for a map chunk (rows 0 to 49).
-void setChunkRows(MapChunk& chunk, int32_t firstRow, std::initializer_list<std::string_view> rows);
+// The same row on every track row from first to last.
+void fillRows(GameState& game, int32_t first, int32_t last, std::string_view row);
+uint8_t& cell(GameState& game, int32_t row, int32_t column);
 
-// Screen y of the top of a track row for the current scroll.
-int32_t rowTopOnScreen(const GameState& game, int32_t row);
+// The draw that follows `used` draws of a generator seeded with seed.
+double drawAfter(double seed, int32_t used);
+
+// Tile slot s is painted so that its pixel (px, py) reads
+// 0xFF000000 | s << 16 | py << 8 | px: a screen pixel then tells which tile,
+// and which pixel of it, was drawn there.
+struct TilePixel {
+    int32_t slot;
+    int32_t px;
+    int32_t py;
+    bool operator==(const TilePixel&) const = default;
+};
+inline void PrintTo(const TilePixel& p, std::ostream* out) {
+    *out << "slot " << p.slot << " pixel (" << p.px << "," << p.py << ")";
+}
+TilePixel decodeTilePixel(uint32_t pixel);
+
 // Obstacles recorded by the last scrollAndDrawRoad, up to the end marker.
 std::vector<ScreenPoint> recordedObstacles(const GameState& game);
 
-// The tile pictures' pattern: opaque, slot in red, pixel row in green,
-// pixel column in blue.
-uint32_t testTilePixel(int32_t slot, int32_t px, int32_t py);
-void paintTestTiles(GameState& game);
-struct TilePixel {
-    int32_t slot = -1;
-    int32_t px = -1;
-    int32_t py = -1;
-};
-// Reads a pixel drawn from a painted tile (the alpha byte must be 0xFF).
-TilePixel decodeTilePixel(uint32_t pixel);
-
-// A temporary folder made the game's data folder for the test's lifetime.
-class TempDataFolder {
-public:
-    TempDataFolder();
-    ~TempDataFolder();
-    TempDataFolder(const TempDataFolder&) = delete;
-    TempDataFolder& operator=(const TempDataFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-// A map chunk as the game's file: an 8-bit 16x50 bitmap with a 256-entry
-// palette, pixel data at byte 1078, bottom row stored first.
-std::vector<uint8_t> mapFileBytes(const MapChunk& chunk);
-// Writes folder/map/<name>.bmp ("01" to "04").
-void writeMapFile(const std::filesystem::path& folder, std::string_view name,
-                  const std::vector<uint8_t>& bytes);
-
-// An open screen plus a fresh test world, random generator seeded with 1.
+// An open screen, the generator seeded with 1, and a world at the start view:
+// every picture made (tiles painted as above), an all-grass 16 x 400 track,
+// spanners collected, empty tables, the player at its start.
 class WorldTest : public OpenScreenTest {
-protected:
+  protected:
     void SetUp() override;
+    // A moving vehicle of that lane with its picture's top-left at screen (x, y).
+    Vehicle& putVehicle(int32_t slot, int32_t kind, int32_t lane, int32_t x, int32_t y);
+    int32_t liveShots() const;
+
     std::unique_ptr<GameState> game;
 };
 
