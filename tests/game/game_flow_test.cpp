@@ -4,6 +4,7 @@
 
 #include "game/screens.h"
 #include "platform/headless/headless.h"
+#include "platform/builtin_font.h"
 #include "platform/keyboard.h"
 #include "support/game_harness.h"
 #include "support/map_files.h"
@@ -17,6 +18,22 @@ ChunkRows treeAheadChunk() {
     ChunkRows rows = uniformChunk("................");
     rows[40] = "......T.........";
     return rows;
+}
+
+// Whether every glyph bit of the text shows in the colour on the window.
+bool windowShowsText(int32_t x, int32_t y, std::string_view text, uint32_t colour) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const uint8_t* glyph = builtinGlyph(static_cast<uint8_t>(text[i]));
+        for (int32_t row = 0; row < kGlyphHeight; ++row) {
+            for (int32_t column = 0; column < kGlyphWidth; ++column) {
+                const int32_t px = x + static_cast<int32_t>(i) * kGlyphWidth + column;
+                if (((glyph[row] >> column) & 1) && headless::presentedPixel(px, y + row) != colour) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
 }
 
 bool playingAt(const GameHarness& harness, double seconds) {
@@ -46,6 +63,30 @@ TEST(GameFlow, EscapeReleasedInPlayGoesBackToTheTitleKeepingTheScores) {
     EXPECT_NE(harness.passAt(0.5).frameCounter, harness.passAt(0.6).frameCounter);
     EXPECT_EQ(harness.game().highScore, 0);
     EXPECT_EQ(harness.game().previousScore, 0);
+}
+
+TEST(GameFlow, DangerLineShowsInEveryFrameAtDamageFourOnly) {
+    TestDataFolder data({});
+    GameHarness harness(data.path());
+    headless::typeKey(' ', 0.1);
+    headless::typeKey(' ', 0.2);
+    headless::pressCloseButton(1.0);
+    const std::string_view danger = "* Danger : Damage Critical! *";
+    int32_t linesSeen = 0;
+    int32_t framesAtFour = 0;
+    harness.run([&](GameState& game) {
+        const double now = headless::virtualSeconds();
+        const bool shown = windowShowsText(140, 4, danger, 0xFFFF0000);
+        if (game.damageLevel == 4) {
+            ++framesAtFour;
+            linesSeen += shown;
+        } else {
+            EXPECT_FALSE(shown) << now;
+        }
+        game.damageLevel = now >= 0.4 && now < 0.6 ? 4 : 3;
+    });
+    EXPECT_GT(framesAtFour, 15);
+    EXPECT_EQ(linesSeen, framesAtFour);
 }
 
 TEST(GameFlow, CloseButtonEndsTheTitleAndPlayButNotTheStillScreens) {
