@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "actors/explosions.h"
@@ -119,6 +120,28 @@ void BM_ScreenMemcpy(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ScreenMemcpy)->Unit(benchmark::kMicrosecond);
+
+void BM_ClearScreen(benchmark::State& state) {
+    headless::reset();
+    openScreen();
+    for (auto _ : state) {
+        clearScreen();
+        benchmark::DoNotOptimize(screenPixels()[0]);
+    }
+    headless::reset();
+}
+BENCHMARK(BM_ClearScreen)->Unit(benchmark::kMicrosecond);
+
+// wchar_t is 32 bits here: one wide fill of the screen's pixels.
+void BM_ScreenWmemset(benchmark::State& state) {
+    static_assert(sizeof(wchar_t) == 4);
+    std::vector<wchar_t> screen(kScreenBytes / 4);
+    for (auto _ : state) {
+        std::wmemset(screen.data(), static_cast<wchar_t>(0x7F000000), screen.size());
+        benchmark::DoNotOptimize(screen.data());
+    }
+}
+BENCHMARK(BM_ScreenWmemset)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawHud(benchmark::State& state) {
     headless::reset();

@@ -15,6 +15,15 @@ constexpr uint32_t kKeepBackground = 2;
 constexpr float kColumnX = 528;
 constexpr int32_t kRedDamageLevel = 3;
 
+// Each of blue, green and red halved (rounded down); alpha kept. Built for
+// AVX2 as well, chosen at run time, so the pass runs at memory speed.
+__attribute__((target_clones("avx2", "default"))) void halveColours(uint32_t* row, int32_t count) {
+    for (int32_t x = 0; x < count; ++x) {
+        const uint32_t p = row[x];
+        row[x] = (p & 0xFF000000u) | ((p >> 1) & 0x007F7F7Fu);
+    }
+}
+
 }  // namespace
 
 void drawHud(const GameState& game) {
@@ -35,12 +44,8 @@ void dimScreen() {
     if (pixels == nullptr || getScreenInfo(info) != ErrorCode::kOk) return;
     lockScreen();
     for (int32_t y = 0; y < kScreenHeight; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(pixels + static_cast<ptrdiff_t>(y) * info.pitch);
-        for (int32_t x = 0; x < kScreenWidth; ++x) {
-            // Each of blue, green and red halved (rounded down); alpha kept.
-            const uint32_t p = row[x];
-            row[x] = (p & 0xFF000000u) | ((p >> 1) & 0x007F7F7Fu);
-        }
+        halveColours(reinterpret_cast<uint32_t*>(pixels + static_cast<ptrdiff_t>(y) * info.pitch),
+                     kScreenWidth);
     }
     unlockScreen(-1, -1);
 }
