@@ -47,14 +47,7 @@ void prepareStage(GameState& game) {
     resetScroll(game);
 }
 
-void updateAndDrawFrame(GameState& game, StageRun& run) {
-    updatePlayer(game);
-    if (game.trafficPhase == 1) updateTraffic(game);
-    if (++game.frameCounter == kFramesPerBonusTick) {
-        game.frameCounter = 0;
-        if (game.bonus > 0) --game.bonus;
-    }
-
+void drawFrame(GameState& game) {
     lockScreen();
     clearScreen();
     scrollAndDrawRoad(game);
@@ -64,6 +57,17 @@ void updateAndDrawFrame(GameState& game, StageRun& run) {
     drawExplosions(game.explosions, game.playerSpeed);
     drawHud(game);
     unlockScreen(-1, -1);
+}
+
+void updateAndDrawFrame(GameState& game, StageRun& run) {
+    updatePlayer(game);
+    if (game.trafficPhase == 1) updateTraffic(game);
+    if (++game.frameCounter == kFramesPerBonusTick) {
+        game.frameCounter = 0;
+        if (game.bonus > 0) --game.bonus;
+    }
+
+    drawFrame(game);
 
     if (game.damageLevel >= kDestroyingDamage) {
         destroyPlayer(game);

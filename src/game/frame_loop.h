@@ -23,6 +23,9 @@ struct StageRun {
 
 // Track, tile set, traffic, cleared actors, player and scroll for a new stage.
 void prepareStage(GameState& game);
+// A frame's drawing under the screen lock: road (which scrolls), shots,
+// car, traffic, explosions, HUD. Also the whole of each wreck frame.
+void drawFrame(GameState& game);
 // A frame's work: update the player and the traffic, tick the bonus, draw
 // under the lock, react to damage. Everything of playFrame but the sleep and
 // the input that follows it.

@@ -46,15 +46,7 @@ void startUp(GameState& game, int argc, char** argv) {
 // explosions play out. No input is read.
 void showWreck(GameState& game) {
     for (int32_t frame = 0; frame < kWreckFrames; ++frame) {
-        lockScreen();
-        clearScreen();
-        scrollAndDrawRoad(game);
-        drawAndMoveShots(game.shots, game.playerSpeed);
-        drawPlayer(game);
-        drawTraffic(game);
-        drawExplosions(game.explosions, game.playerSpeed);
-        drawHud(game);
-        unlockScreen(-1, -1);
+        drawFrame(game);
         sleepMs(kWreckSleepMs);
     }
 }
