@@ -11,13 +11,16 @@
 namespace kestrway {
 namespace {
 
-TEST(GameRandomTest, SeedFillsTheStateWithTheGamesLcg) {
+TEST(GameRandomTest, SeedTruncatesAndFillsTheStateWithTheGamesLcg) {
     GameRandom random;
     random.seed(-2.5);
     EXPECT_EQ(random.stateWord(0), 0xFFFFFFFEu);
     EXPECT_EQ(random.stateWord(1), 0xFFFFFFFEu * 1664525u + 1013904223u);
     random.seed(12345.9);
     EXPECT_EQ(random.stateWord(0), 12345u);
+    random.seed(1.0e300);  // out of range and NaN seeds saturate, no undefined conversion
+    random.seed(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(random.stateWord(0), 0u);
 }
 
 TEST(GameRandomTest, DrawsMatchTheStandardEngineLoadedWithTheSameState) {
@@ -29,43 +32,22 @@ TEST(GameRandomTest, DrawsMatchTheStandardEngineLoadedWithTheSameState) {
     for (int i = 0; i < 624; ++i) words << random.stateWord(i) << ' ';
     words >> reference;
     for (int i = 0; i < 2000; ++i) {  // crosses two regenerations of the state
-        const double r = random.next();
-        ASSERT_EQ(r, static_cast<double>(reference()) / 4294967296.0) << i;
-        ASSERT_GE(r, 0.0);
-        ASSERT_LT(r, 1.0);
+        ASSERT_EQ(random.next(), static_cast<double>(reference()) / 4294967296.0) << i;
     }
 }
 
-TEST(GameRandomTest, FractionalSeedsTruncateAndRunsRepeat) {
-    seedRandom(12345.9);
-    const double a = randomUnit();
-    const double b = randomUnit();
-    seedRandom(12345.0);
-    EXPECT_EQ(randomUnit(), a);
-    EXPECT_EQ(randomUnit(), b);
-}
-
-TEST(GameRandomTest, MinusOneSeedsFromTheTimer) {
-    headless::reset();
+TEST(GameRandomTest, MinusOneSeedsFromTheTimersBitPattern) {
+    headless::reset();  // the timer reads 1000.0 s: 0x408F4000'00000000
     seedRandom(-1.0);
-    const double fromTimer = randomUnit();
-    seedRandom(-1.0 + 0.0);  // same virtual time, same seed
-    EXPECT_EQ(randomUnit(), fromTimer);
-    seedRandom(-1.5);  // truncates to -1 but is not the timer request
-    const double minusOne = randomUnit();
-    GameRandom literal;
-    literal.seed(-1.0 - 0.5);
-    EXPECT_EQ(literal.stateWord(0), 0xFFFFFFFFu);
-    EXPECT_EQ(literal.next(), minusOne);
-    EXPECT_NE(fromTimer, minusOne);
-}
-
-TEST(GameRandomTest, HugeAndNanSeedsDoNotMisbehave) {
-    GameRandom random;
-    random.seed(1.0e300);
-    random.seed(-1.0e300);
-    random.seed(std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(random.stateWord(0), 0u);
+    const double first = randomUnit();
+    GameRandom expected;
+    expected.seed(static_cast<double>(0x408F4000u ^ 0u));
+    EXPECT_EQ(first, expected.next());
+    seedRandom(-1.5);  // truncates to -1 but is an ordinary seed
+    GameRandom minusOne;
+    minusOne.seed(-1.0 - 0.5);
+    EXPECT_EQ(minusOne.stateWord(0), 0xFFFFFFFFu);
+    EXPECT_EQ(randomUnit(), minusOne.next());
 }
 
 }  // namespace
