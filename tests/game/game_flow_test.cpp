@@ -2,65 +2,45 @@
 // play, and every way out of them.
 #include <gtest/gtest.h>
 
-#include "game/screens.h"
+#include <algorithm>
+
 #include "platform/headless/headless.h"
-#include "platform/builtin_font.h"
 #include "platform/keyboard.h"
 #include "support/game_harness.h"
 #include "support/map_files.h"
+#include "support/text_check.h"
 
 namespace kestrway {
 namespace {
 
-// A straight lane of trees nowhere but column 6 at chunk row 40: four rows
-// ahead of the start line whichever chunk comes last.
-ChunkRows treeAheadChunk() {
-    ChunkRows rows = uniformChunk("................");
-    rows[40] = "......T.........";
-    return rows;
+// Space at 0.1 s leaves the title, at 0.2 s Get Ready: play from then on.
+void typeIntoPlay() {
+    headless::typeKey(' ', 0.1);
+    headless::typeKey(' ', 0.2);
 }
 
-// Whether every glyph bit of the text shows in the colour on the window.
-bool windowShowsText(int32_t x, int32_t y, std::string_view text, uint32_t colour) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        const uint8_t* glyph = builtinGlyph(static_cast<uint8_t>(text[i]));
-        for (int32_t row = 0; row < kGlyphHeight; ++row) {
-            for (int32_t column = 0; column < kGlyphWidth; ++column) {
-                const int32_t px = x + static_cast<int32_t>(i) * kGlyphWidth + column;
-                if (((glyph[row] >> column) & 1) && headless::presentedPixel(px, y + row) != colour) {
-                    return false;
-                }
-            }
+// A pass hook that sets the score once, half a second in.
+std::function<void(GameState&)> scoreAtHalfSecond(int32_t score) {
+    return [score, done = false](GameState& game) mutable {
+        if (!done && headless::virtualSeconds() >= 0.5) {
+            game.score = score;
+            done = true;
         }
-    }
-    return true;
-}
-
-bool playingAt(const GameHarness& harness, double seconds) {
-    return !harness.passAt(seconds).titleShown;
+    };
 }
 
 TEST(GameFlow, EscapeReleasedInPlayGoesBackToTheTitleKeepingTheScores) {
     TestDataFolder data({});
     GameHarness harness(data.path());
-    headless::typeKey(' ', 0.1);  // title -> Get Ready
-    headless::typeKey(' ', 0.3);  // Get Ready -> play
+    typeIntoPlay();
     headless::holdKey(kScanEscape, 1.0, 1.2);
     headless::pressCloseButton(2.0);
-    bool scoreSet = false;
-    const int32_t exitCode = harness.run([&](GameState& game) {
-        if (!scoreSet && headless::virtualSeconds() >= 0.5) {
-            game.score = 50;
-            scoreSet = true;
-        }
-    });
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(harness.run(scoreAtHalfSecond(50)), 0);
     EXPECT_TRUE(harness.passAt(0.05).titleShown);
-    EXPECT_TRUE(playingAt(harness, 0.2));
-    EXPECT_TRUE(playingAt(harness, 1.15));  // held, not yet released
+    EXPECT_NE(harness.passAt(0.5).frameCounter, harness.passAt(0.6).frameCounter);
+    EXPECT_FALSE(harness.passAt(1.15).titleShown);  // held, not yet released
     EXPECT_TRUE(harness.passAt(1.25).titleShown);
     EXPECT_TRUE(harness.passAt(1.99).titleShown);
-    EXPECT_NE(harness.passAt(0.5).frameCounter, harness.passAt(0.6).frameCounter);
     EXPECT_EQ(harness.game().highScore, 0);
     EXPECT_EQ(harness.game().previousScore, 0);
 }
@@ -68,87 +48,73 @@ TEST(GameFlow, EscapeReleasedInPlayGoesBackToTheTitleKeepingTheScores) {
 TEST(GameFlow, DangerLineShowsInEveryFrameAtDamageFourOnly) {
     TestDataFolder data({});
     GameHarness harness(data.path());
-    headless::typeKey(' ', 0.1);
-    headless::typeKey(' ', 0.2);
+    typeIntoPlay();
     headless::pressCloseButton(1.0);
-    const std::string_view danger = "* Danger : Damage Critical! *";
     int32_t linesSeen = 0;
     int32_t framesAtFour = 0;
     harness.run([&](GameState& game) {
         const double now = headless::virtualSeconds();
-        const bool shown = windowShowsText(140, 4, danger, 0xFFFF0000);
-        if (game.damageLevel == 4) {
-            ++framesAtFour;
-            linesSeen += shown;
-        } else {
-            EXPECT_FALSE(shown) << now;
-        }
+        const bool shown = showsText(140, 4, "* Danger : Damage Critical! *", 0xFFFF0000, {}, true);
+        framesAtFour += game.damageLevel == 4;
+        linesSeen += shown;
+        EXPECT_TRUE(!shown || game.damageLevel == 4) << now;
         game.damageLevel = now >= 0.4 && now < 0.6 ? 4 : 3;
     });
     EXPECT_GT(framesAtFour, 15);
     EXPECT_EQ(linesSeen, framesAtFour);
 }
 
-TEST(GameFlow, CloseButtonEndsTheTitleAndPlayButNotTheStillScreens) {
+// The close button ends the title and play (at the end of that frame) but
+// not Get Ready; Escape ends the title when released and Get Ready at once.
+TEST(GameFlow, CloseButtonAndEscapeEndTheGameFromTheRightScreens) {
+    struct Case {
+        const char* what;
+        std::function<void()> script;
+        double earliestEnd, latestEnd;
+    };
+    const Case cases[] = {
+        {"close on the title", [] { headless::pressCloseButton(0.05); }, 0.049, 0.071},
+        {"close on Get Ready, then in play", [] {
+             headless::typeKey(' ', 0.1);
+             headless::pressCloseButton(0.2);
+             headless::typeKey(' ', 0.4);
+             headless::pressCloseButton(0.8);
+         }, 0.8, 0.821},
+        {"Escape on the title", [] { headless::holdKey(kScanEscape, 0.1, 0.5); }, 0.5, 0.52},
+        {"Escape on Get Ready", [] {
+             headless::typeKey(' ', 0.1);
+             headless::holdKey(kScanEscape, 0.3, 5.0);
+         }, 0.3, 0.32},
+    };
     TestDataFolder data({});
-    {
+    for (const Case& c : cases) {
         GameHarness harness(data.path());
-        headless::pressCloseButton(0.05);
-        EXPECT_EQ(harness.run(), 0);
-        EXPECT_NEAR(headless::virtualSeconds(), 0.06, 0.011);
-    }
-    {
-        GameHarness harness(data.path());
-        headless::typeKey(' ', 0.1);
-        headless::pressCloseButton(0.2);  // Get Ready: ignored
-        headless::typeKey(' ', 0.4);
-        headless::pressCloseButton(0.8);  // play: ends at the end of that frame
-        EXPECT_EQ(harness.run(), 0);
-        EXPECT_GE(headless::virtualSeconds(), 0.8);
-        EXPECT_LE(headless::virtualSeconds(), 0.821);
-        EXPECT_EQ(harness.passAt(0.39).frameCounter, 0);  // still on Get Ready
-        EXPECT_NE(harness.passAt(0.6).frameCounter, 0);
-    }
-}
-
-TEST(GameFlow, EscapeEndsTheTitleOnReleaseAndGetReadyAtOnce) {
-    TestDataFolder data({});
-    {
-        GameHarness harness(data.path());
-        headless::holdKey(kScanEscape, 0.1, 0.5);
-        EXPECT_EQ(harness.run(), 0);
-        EXPECT_GE(headless::virtualSeconds(), 0.5);
-        EXPECT_LE(headless::virtualSeconds(), 0.52);
-    }
-    {
-        GameHarness harness(data.path());
-        headless::typeKey(' ', 0.1);
-        headless::holdKey(kScanEscape, 0.3, 5.0);
-        EXPECT_EQ(harness.run(), 0);
-        EXPECT_LE(headless::virtualSeconds(), 0.32);
+        c.script();
+        EXPECT_EQ(harness.run(), 0) << c.what;
+        EXPECT_GE(headless::virtualSeconds(), c.earliestEnd) << c.what;
+        EXPECT_LE(headless::virtualSeconds(), c.latestEnd) << c.what;
     }
 }
 
 TEST(GameFlow, DestroyedCarWrecksThenGameOverRecordsTheScores) {
-    TestDataFolder data({treeAheadChunk(), treeAheadChunk(), treeAheadChunk(), treeAheadChunk()});
+    // Trees only in column 6 at chunk row 40: four rows ahead of the start
+    // line whichever chunk comes last.
+    ChunkRows treeAhead = uniformChunk("................");
+    treeAhead[40] = "......T.........";
+    TestDataFolder data({treeAhead, treeAhead, treeAhead, treeAhead});
     GameHarness harness(data.path());
-    headless::typeKey(' ', 0.1);
-    headless::typeKey(' ', 0.2);
+    typeIntoPlay();
     // One gear up, then another press after every crash until destroyed.
     for (int i = 0; i < 20; ++i) headless::holdKey(kScanUp, 0.3 + 0.1 * i, 0.33 + 0.1 * i);
     headless::typeKey(' ', 4.0);  // Game Over -> title
     headless::pressCloseButton(4.5);
-    bool scoreSet = false;
     double destroyedAt = -1;
-    const int32_t exitCode = harness.run([&](GameState& game) {
-        if (!scoreSet && headless::virtualSeconds() >= 0.5) {
-            game.score = 130;
-            scoreSet = true;
-        }
+    const auto setScore = scoreAtHalfSecond(130);
+    EXPECT_EQ(harness.run([&](GameState& game) {
+        setScore(game);
         if (destroyedAt < 0 && game.damageLevel >= 5) destroyedAt = headless::virtualSeconds();
-    });
+    }), 0);
     const GameState& game = harness.game();
-    EXPECT_EQ(exitCode, 0);
     ASSERT_GT(destroyedAt, 0);
     EXPECT_LT(destroyedAt, 3.5);
     EXPECT_EQ(game.highScore, 130);
@@ -156,24 +122,18 @@ TEST(GameFlow, DestroyedCarWrecksThenGameOverRecordsTheScores) {
     EXPECT_EQ(game.playerSpeed, 0);
     EXPECT_EQ(game.playerGear, 0);
     EXPECT_TRUE(harness.passAt(4.2).titleShown);
-    // The five explosions of the wreck were drawn in exactly 16 frames.
-    int32_t wreckExplosions = 0;
-    for (const Explosion& e : game.explosions.explosions) {
-        if (e.active == 1 && e.radius == 16) ++wreckExplosions;
-    }
-    EXPECT_GE(wreckExplosions, 1);
-    bool centreFound = false;
-    for (const Explosion& e : game.explosions.explosions) {
-        centreFound |= e.x == game.playerX + 8 && e.y == game.playerY + 8 && e.radius == 16;
-    }
-    EXPECT_TRUE(centreFound);
+    // The wreck's explosions grew for 16 frames, one centred on the car.
+    EXPECT_TRUE(std::any_of(game.explosions.explosions.begin(), game.explosions.explosions.end(),
+                            [&](const Explosion& e) {
+                                return e.active == 1 && e.radius == 16 && e.x == game.playerX + 8 &&
+                                       e.y == game.playerY + 8;
+                            }));
 }
 
 TEST(GameFlow, FinishingAStageAddsTheBonusAndStartsTheNext) {
     TestDataFolder data({});  // no maps: an open field to the finish
     GameHarness harness(data.path());
-    headless::typeKey(' ', 0.1);
-    headless::typeKey(' ', 0.2);
+    typeIntoPlay();
     for (int i = 0; i < 3; ++i) headless::holdKey(kScanUp, 0.3 + 0.1 * i, 0.33 + 0.1 * i);
     int32_t bonusAtFinish = -1;
     double finishedAt = -1;
@@ -186,9 +146,7 @@ TEST(GameFlow, FinishingAStageAddsTheBonusAndStartsTheNext) {
             headless::typeKey(' ', now + 0.5);
         }
         // Spaces typed during play must not answer the next screen.
-        if (finishedAt < 0 && now > 1.0 && static_cast<int64_t>(now * 100) % 10 == 0) {
-            headless::typeKey(' ', now);
-        }
+        if (finishedAt < 0 && now > 1.0 && static_cast<int64_t>(now * 100) % 10 == 0) headless::typeKey(' ', now);
         if (secondStageAt < 0 && game.stageNumber == 2) {
             secondStageAt = now;
             headless::holdKey(kScanEscape, now + 0.2, now + 1.0);  // quits Get Ready at once

@@ -15,11 +15,6 @@ namespace {
 
 struct BudgetReached {};
 
-int64_t soakFrames() {
-    const char* text = std::getenv("KESTRWAY_SOAK_FRAMES");
-    return text != nullptr ? std::atoll(text) : 200000;
-}
-
 // A player mashing keys: gears, steering, fire, Space for the still screens,
 // now and then Escape, typed junk, and rarely the close button.
 void scriptRandomPlayer(std::mt19937& random, double seconds) {
@@ -46,36 +41,28 @@ void scriptRandomPlayer(std::mt19937& random, double seconds) {
 }
 
 TEST(Soak, WholeGamesKeepEveryInvariant) {
-    const int64_t target = soakFrames();
+    const char* budget = std::getenv("KESTRWAY_SOAK_FRAMES");
+    const int64_t target = budget != nullptr ? std::atoll(budget) : 200000;
     int64_t frames = 0;
     int32_t runs = 0;
     int32_t programEnds = 0;
-    for (uint32_t seed = 1; frames < target; ++seed) {
+    for (uint32_t seed = 1; frames < target; ++seed, ++runs) {
         GameHarness harness(KESTRWAY_DATA_DIR, 1000.0 + seed * 7.25);
         std::mt19937 random(seed);
         const double runSeconds = 20.0 + 100.0 * (random() % 8);
         scriptRandomPlayer(random, runSeconds);
-        int64_t runFrames = 0;
-        int32_t lastFrameCounter = -1;
         std::string broken;
         try {
-            const int32_t exitCode = harness.run([&](GameState& game) {
-                // The frame counter moves on in every frame of play and
-                // stands still on the still screens.
-                if (game.frameCounter != lastFrameCounter) ++runFrames;
-                lastFrameCounter = game.frameCounter;
-                if (broken.empty()) broken = brokenInvariant(game);
+            EXPECT_EQ(harness.run([&](GameState& game) {
+                broken = brokenInvariant(game);
                 if (!broken.empty() || headless::virtualSeconds() > runSeconds) throw BudgetReached{};
-            });
-            EXPECT_EQ(exitCode, 0);
+            }), 0);
             ++programEnds;
         } catch (const BudgetReached&) {
         }
         ASSERT_EQ(broken, "") << "seed " << seed << " at " << headless::virtualSeconds() << " s";
-        frames += runFrames;
-        ++runs;
+        frames += harness.playFrames();
     }
-    RecordProperty("frames", std::to_string(frames));
     std::printf("soak: %lld frames of play in %d runs, %d ended by the program itself\n",
                 static_cast<long long>(frames), runs, programEnds);
     EXPECT_GT(programEnds, 0);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "platform/data_folder.h"
 
@@ -12,45 +13,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class DataFolderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() / ("kestrway_datafolder_" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "work");
-        fs::create_directories(root_ / "prefix" / "bin");
+// The working directory wins when it holds gfx/, fonts/ and map/; then the
+// program's own folder; then <its folder>/../share/kestrway; else "".
+TEST(DataFolder, WorkingDirectoryThenBesideTheProgramThenTheShareFolder) {
+    struct Case {
+        std::vector<const char*> withData;
+        const char* found;  // relative to the root; "" for the working directory
+    };
+    const Case cases[] = {
+        {{"work", "prefix/share/kestrway"}, ""},
+        {{"prefix/bin", "prefix/share/kestrway"}, "prefix/bin"},
+        {{"prefix/share/kestrway"}, "prefix/share/kestrway"},
+        {{}, ""},
+    };
+    const fs::path root = fs::temp_directory_path() / ("kestrway_datafolder_" + std::to_string(::getpid()));
+    const std::string exe = (root / "prefix" / "bin" / "kestrway").string();
+    for (const Case& c : cases) {
+        fs::remove_all(root);
+        fs::create_directories(root / "work" / "gfx");  // incomplete: not the game's data
+        fs::create_directories(root / "prefix" / "bin");
+        for (const char* folder : c.withData) {
+            for (const char* part : {"gfx", "fonts", "map"}) fs::create_directories(root / folder / part);
+        }
+        EXPECT_EQ(findDataFolder((root / "work").string(), exe), *c.found ? (root / c.found).string() : "")
+            << c.found;
     }
-    void TearDown() override { fs::remove_all(root_); }
-    static void addData(const fs::path& folder) {
-        for (const char* part : {"gfx", "fonts", "map"}) fs::create_directories(folder / part);
-    }
-    std::string exe() const { return (root_ / "prefix" / "bin" / "kestrway").string(); }
-    fs::path root_;
-};
-
-TEST_F(DataFolderTest, WorkingDirectoryWithDataWins) {
-    addData(root_ / "work");
-    addData(root_ / "prefix" / "share" / "kestrway");
-    EXPECT_EQ(findDataFolder((root_ / "work").string(), exe()), "");
-}
-
-TEST_F(DataFolderTest, FallsBackToTheInstalledCopy) {
-    fs::create_directories(root_ / "work" / "gfx");  // incomplete: not the game's data
-    addData(root_ / "prefix" / "share" / "kestrway");
-    EXPECT_EQ(findDataFolder((root_ / "work").string(), exe()),
-              (root_ / "prefix" / "share" / "kestrway").string());
-}
-
-TEST_F(DataFolderTest, DataBesideTheProgramComesBeforeTheShareFolder) {
-    addData(root_ / "prefix" / "bin");
-    addData(root_ / "prefix" / "share" / "kestrway");
-    EXPECT_EQ(findDataFolder((root_ / "work").string(), exe()), (root_ / "prefix" / "bin").string());
-}
-
-TEST_F(DataFolderTest, NothingFoundMeansTheWorkingDirectory) {
-    EXPECT_EQ(findDataFolder((root_ / "work").string(), exe()), "");
-    EXPECT_EQ(findDataFolder((root_ / "work").string(), ""), "");
+    EXPECT_EQ(findDataFolder((root / "work").string(), ""), "");
     EXPECT_FALSE(executablePath().empty());
+    fs::remove_all(root);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Numbered file reading: positions counted from 1, zero fill, number errors.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -11,15 +10,14 @@
 namespace kestrway {
 namespace {
 
+// A data folder holding sub/data.bin: the bytes 1..100.
 class FilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         headless::reset();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("kestrway_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
         std::filesystem::create_directories(folder_ / "sub");
         std::ofstream out(folder_ / "sub" / "data.bin", std::ios::binary);
-        for (int i = 0; i < 100; ++i) out.put(static_cast<char>(i + 1));
+        for (int i = 1; i <= 100; ++i) out.put(static_cast<char>(i));
         setDataFolder(folder_.string());
     }
     void TearDown() override {
@@ -27,41 +25,26 @@ protected:
         setDataFolder("");
         std::filesystem::remove_all(folder_);
     }
-    std::filesystem::path folder_;
+    const std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
+        ("kestrway_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
 };
 
-TEST_F(FilesTest, BothSeparatorsOpenTheSameFile) {
-    ASSERT_EQ(openFileRead("sub\\data.bin", 1), ErrorCode::kOk);
-    ASSERT_EQ(openFileRead("sub/data.bin", 2), ErrorCode::kOk);
-    EXPECT_EQ(closeFile(1), ErrorCode::kOk);
-    EXPECT_EQ(closeFile(2), ErrorCode::kOk);
-}
-
-TEST_F(FilesTest, PositionsCountFromOneAndZeroMeansCurrent) {
-    ASSERT_EQ(openFileRead("sub\\data.bin", 1), ErrorCode::kOk);
-    uint8_t bytes[4] = {};
-    ASSERT_EQ(readFileBytes(1, 0, bytes, 2), ErrorCode::kOk);
-    EXPECT_EQ(bytes[0], 1);
-    EXPECT_EQ(bytes[1], 2);
-    ASSERT_EQ(readFileBytes(1, 0, bytes, 2), ErrorCode::kOk);  // continues
-    EXPECT_EQ(bytes[0], 3);
-    ASSERT_EQ(readFileBytes(1, 11, bytes, 1), ErrorCode::kOk);  // byte 10
-    EXPECT_EQ(bytes[0], 11);
-    closeFile(1);
-}
-
-TEST_F(FilesTest, ShortFilesAndPositionsPastTheEndFillWithZero) {
-    ASSERT_EQ(openFileRead("sub/data.bin", 1), ErrorCode::kOk);
+TEST_F(FilesTest, PositionsCountFromOneZeroMeansCurrentAndPastTheEndReadsZero) {
+    ASSERT_EQ(openFileRead("sub\\data.bin", 1), ErrorCode::kOk);  // either separator
     uint8_t bytes[101];
+    ASSERT_EQ(readFileBytes(1, 0, bytes, 2), ErrorCode::kOk);
+    ASSERT_EQ(readFileBytes(1, 0, bytes + 2, 2), ErrorCode::kOk);  // continues
+    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 4), (std::vector<uint8_t>{1, 2, 3, 4}));
+    ASSERT_EQ(readFileBytes(1, 11, bytes, 1), ErrorCode::kOk);
+    EXPECT_EQ(bytes[0], 11);
     std::fill(std::begin(bytes), std::end(bytes), 0xAA);
     ASSERT_EQ(readFileBytes(1, 1, bytes, sizeof bytes), ErrorCode::kOk);
     EXPECT_EQ(bytes[99], 100);
-    EXPECT_EQ(bytes[100], 0);
+    EXPECT_EQ(bytes[100], 0);  // a short file fills with zero
     std::fill(std::begin(bytes), std::end(bytes), 0xAA);
     EXPECT_EQ(readFileBytes(1, 5000000000LL, bytes, 8), ErrorCode::kOk);
-    EXPECT_EQ(bytes[0], 0);
-    EXPECT_EQ(bytes[7], 0);
-    closeFile(1);
+    EXPECT_EQ(bytes[0] | bytes[7], 0);
+    EXPECT_EQ(closeFile(1), ErrorCode::kOk);
 }
 
 TEST_F(FilesTest, FileNumbersAreCheckedAndFreedOnClose) {

@@ -16,10 +16,7 @@ namespace kestrway {
 struct PassRecord {
     double seconds;
     bool titleShown;  // the title's dark blue shows where the road would be
-    int32_t stageNumber;
     int32_t frameCounter;
-    int32_t damageLevel;
-    int32_t score;
 };
 
 class GameHarness {
@@ -30,7 +27,9 @@ public:
     // each presenter pass with the game's state (to script reactive input).
     int32_t run(std::function<void(GameState&)> onPass = {});
     GameState& game() { return *game_; }
-    const std::vector<PassRecord>& passes() const { return passes_; }
+    // Frames of play so far: the frame counter moves on in each of them and
+    // stands still on the still screens.
+    int64_t playFrames() const;
     // First pass at or after a time.
     const PassRecord& passAt(double seconds) const;
 

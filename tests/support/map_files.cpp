@@ -11,14 +11,9 @@ namespace kestrway {
 
 namespace {
 
-void put16(std::ofstream& out, uint16_t v) {
-    out.put(static_cast<char>(v & 0xFF));
-    out.put(static_cast<char>(v >> 8));
-}
-
-void put32(std::ofstream& out, uint32_t v) {
-    put16(out, static_cast<uint16_t>(v & 0xFFFF));
-    put16(out, static_cast<uint16_t>(v >> 16));
+// Little-endian, as BMP stores its numbers.
+void put(std::ofstream& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(value >> (8 * i)));
 }
 
 }  // namespace
@@ -37,18 +32,12 @@ uint8_t tileCodeForChar(char c) {
 void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows) {
     constexpr uint32_t kPixelOffset = 14 + 40 + 256 * 4;
     std::ofstream out(file, std::ios::binary);
-    out.put('B');
-    out.put('M');
-    put32(out, kPixelOffset + 800);
-    put32(out, 0);
-    put32(out, kPixelOffset);
-    put32(out, 40);
-    put32(out, 16);
-    put32(out, 50);
-    put16(out, 1);
-    put16(out, 8);
-    for (int i = 0; i < 6; ++i) put32(out, 0);
-    for (int i = 0; i < 256; ++i) put32(out, static_cast<uint32_t>(i * 0x010101));
+    out << "BM";
+    for (uint32_t field : {kPixelOffset + 800, 0u, kPixelOffset, 40u, 16u, 50u}) put(out, field, 4);
+    put(out, 1, 2);  // planes
+    put(out, 8, 2);  // bits per pixel
+    for (int i = 0; i < 6; ++i) put(out, 0, 4);
+    for (uint32_t i = 0; i < 256; ++i) put(out, i * 0x010101, 4);  // grey palette
     for (int stored = 0; stored < 50; ++stored) {  // bottom row first
         const size_t chunkRow = static_cast<size_t>(49 - stored);
         for (size_t column = 0; column < 16; ++column) {

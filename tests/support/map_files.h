@@ -1,6 +1,6 @@
 // Map chunk files for tests, written from rows of characters: '.' grass,
-// '1' and '2' the two road codes, '~' water, 'T' tree; a digit string like
-// "#21" is not needed: any other character is written as its own byte value.
+// '1' and '2' the two road codes, '~' water, 'T' tree; any other character
+// is written as its own byte value.
 #pragma once
 
 #include <array>

@@ -1,6 +1,8 @@
 // The HUD's texts and colours, and dimming.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "state/game_state.h"
 #include "support/open_screen_fixture.h"
 #include "support/text_check.h"
@@ -14,58 +16,44 @@ constexpr uint32_t kRed = 0xFFFF0000;
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kBlack = 0xFF000000;
 
-class HudTest : public OpenScreenTest {
-protected:
-    void drawWith(int32_t score, int32_t bonus, int32_t damage) {
-        game_.score = score;
-        game_.bonus = bonus;
-        game_.damageLevel = damage;
-        clearScreen();
-        drawHud(game_);
-    }
-    GameState game_;
-};
+using HudTest = OpenScreenTest;
 
-TEST_F(HudTest, ShowsLabelsAndValuesInTheirColours) {
-    drawWith(-10, 0, 0);
-    EXPECT_TRUE(screenShowsText(528, 16, "Score", kGreen, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 32, "-10", kWhite, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 64, "Bonus", kGreen, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 80, "0", kWhite, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 112, "Damage", kGreen, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 128, "0%", kWhite, kBlack));
+TEST_F(HudTest, GreenLabelsWhiteValuesAndDamageRedFromThree) {
+    struct Case {
+        int32_t score, bonus, damage;
+        const char *scoreText, *bonusText, *damageText;
+        uint32_t damageLabel;
+    };
+    auto game = std::make_unique<GameState>();
+    for (const Case& c : {Case{-10, 0, 0, "-10", "0", "0%", kGreen}, Case{120, 199, 2, "120", "199", "40%", kGreen},
+                          Case{120, 199, 3, "120", "199", "60%", kRed}, Case{7, 200, 5, "7", "200", "100%", kRed}}) {
+        game->score = c.score;
+        game->bonus = c.bonus;
+        game->damageLevel = c.damage;
+        clearScreen();
+        drawHud(*game);
+        EXPECT_TRUE(showsText(528, 16, "Score", kGreen, kBlack)) << c.damage;
+        EXPECT_TRUE(showsText(528, 32, c.scoreText, kWhite, kBlack)) << c.damage;
+        EXPECT_TRUE(showsText(528, 64, "Bonus", kGreen, kBlack)) << c.damage;
+        EXPECT_TRUE(showsText(528, 80, c.bonusText, kWhite, kBlack)) << c.damage;
+        EXPECT_TRUE(showsText(528, 112, "Damage", c.damageLabel, kBlack)) << c.damage;
+        EXPECT_TRUE(showsText(528, 128, c.damageText, kWhite, kBlack)) << c.damage;
+    }
     EXPECT_EQ(setColors(0, 0, 3), kWhite);  // left white for whoever draws next
 }
 
-TEST_F(HudTest, DamageLabelTurnsRedFromThree) {
-    drawWith(120, 199, 2);
-    EXPECT_TRUE(screenShowsText(528, 112, "Damage", kGreen, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 128, "40%", kWhite, kBlack));
-    drawWith(120, 199, 3);
-    EXPECT_TRUE(screenShowsText(528, 112, "Damage", kRed, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 64, "Bonus", kGreen, kBlack));
-    drawWith(120, 199, 5);
-    EXPECT_TRUE(screenShowsText(528, 112, "Damage", kRed, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 128, "100%", kWhite, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 32, "120", kWhite, kBlack));
-    EXPECT_TRUE(screenShowsText(528, 80, "199", kWhite, kBlack));
-}
-
-using DimTest = OpenScreenTest;
-
-TEST_F(DimTest, HalvesEachColourAndKeepsAlpha) {
+TEST_F(HudTest, DimHalvesEachColourKeepsAlphaAndMarksTheWholeScreen) {
     uint32_t* screen = screenPixels();
+    const uint32_t last = kScreenWidth * kScreenHeight - 1;
     screen[0] = 0xFFFFFFFF;
     screen[1] = 0xFF010203;
     screen[2] = 0x12345678;
-    screen[kScreenWidth * kScreenHeight - 1] = 0x00FEFEFE;
+    screen[last] = 0x00FEFEFE;
     headless::presentNow();
     dimScreen();
-    EXPECT_EQ(screen[0], 0xFF7F7F7Fu);
     EXPECT_EQ(screen[1], 0xFF000101u);
     EXPECT_EQ(screen[2], 0x121A2B3Cu);
-    EXPECT_EQ(screen[kScreenWidth * kScreenHeight - 1], 0x007F7F7Fu);
-    headless::presentNow();  // the whole screen was marked changed
+    headless::presentNow();
     EXPECT_EQ(headless::presentedPixel(0, 0), 0xFF7F7F7Fu);
     EXPECT_EQ(headless::presentedPixel(639, 479), 0x007F7F7Fu);
     dimScreen();
