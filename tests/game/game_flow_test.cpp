@@ -19,23 +19,15 @@ void typeIntoPlay() {
     headless::typeKey(' ', 0.2);
 }
 
-// A pass hook that sets the score once, half a second in.
-std::function<void(GameState&)> scoreAtHalfSecond(int32_t score) {
-    return [score, done = false](GameState& game) mutable {
-        if (!done && headless::virtualSeconds() >= 0.5) {
-            game.score = score;
-            done = true;
-        }
-    };
-}
-
 TEST(GameFlow, EscapeReleasedInPlayGoesBackToTheTitleKeepingTheScores) {
     TestDataFolder data({});
     GameHarness harness(data.path());
     typeIntoPlay();
     headless::holdKey(kScanEscape, 1.0, 1.2);
     headless::pressCloseButton(2.0);
-    EXPECT_EQ(harness.run(scoreAtHalfSecond(50)), 0);
+    EXPECT_EQ(harness.run([](GameState& game) {
+        if (headless::virtualSeconds() >= 0.5 && headless::virtualSeconds() < 0.6) game.score = 50;
+    }), 0);
     EXPECT_TRUE(harness.passAt(0.05).titleShown);
     EXPECT_NE(harness.passAt(0.5).frameCounter, harness.passAt(0.6).frameCounter);
     EXPECT_FALSE(harness.passAt(1.15).titleShown);  // held, not yet released
@@ -109,9 +101,8 @@ TEST(GameFlow, DestroyedCarWrecksThenGameOverRecordsTheScores) {
     headless::typeKey(' ', 4.0);  // Game Over -> title
     headless::pressCloseButton(4.5);
     double destroyedAt = -1;
-    const auto setScore = scoreAtHalfSecond(130);
     EXPECT_EQ(harness.run([&](GameState& game) {
-        setScore(game);
+        if (headless::virtualSeconds() >= 0.5 && headless::virtualSeconds() < 0.6) game.score = 130;
         if (destroyedAt < 0 && game.damageLevel >= 5) destroyedAt = headless::virtualSeconds();
     }), 0);
     const GameState& game = harness.game();

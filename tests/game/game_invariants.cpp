@@ -12,7 +12,7 @@ bool within(int32_t value, int32_t low, int32_t high) { return value >= low && v
 
 bool vehicleSound(const Vehicle& v) {
     return v.kind == 0 ||
-           (within(v.column, -1, kTrackWidth) && within(v.row, 0, kTrackRows - 1) && within(v.offsetX, -31, 31) &&
+           (within(v.kind, 1, 3) && within(v.column, -1, kTrackWidth) && within(v.row, 0, kTrackRows - 1) && within(v.offsetX, -31, 31) &&
             within(v.offsetY, -31, 31) && within(v.sideStep, -1, 1) && within(v.moving, 0, 1) && v.lane >= 1 &&
             (v.heading == -1 || v.heading == 1) && (v.lane <= 3) == (v.heading == -1) && within(v.fireDelay, 0, 20));
 }
@@ -38,7 +38,6 @@ bool all(const Table& table, Check check) {
 }  // namespace
 
 std::string brokenInvariant(const GameState& g) {
-    const auto& vehicles = g.traffic.vehicles;
     const std::pair<bool, const char*> checks[] = {
         {g.damageLevel >= 0, "negative damage"},
         {within(g.bonus, 0, 200), "bonus"},
@@ -52,9 +51,7 @@ std::string brokenInvariant(const GameState& g) {
              return s.x == -1 || (s.x == 0 && s.y == 0) || (within(s.x, 8, 488) && within(s.y, 3208, 9576));
          }), "spanner"},
         {all(g.traffic.laneMap, [](uint8_t lane) { return lane <= kTrackWidth; }), "lane number"},
-        {all(vehicles, [](const Vehicle& v) { return within(v.kind, 0, 3); }) && vehicles[kMaxPlacedVehicles].kind == 0,
-         "vehicle kind"},
-        {all(vehicles, vehicleSound), "vehicle"},
+        {all(g.traffic.vehicles, vehicleSound) && g.traffic.vehicles[kMaxPlacedVehicles].kind == 0, "vehicle"},
         {all(g.shots.shots, shotSound), "shot"},
         {all(g.explosions.explosions,
              [](const Explosion& e) { return e.active == 0 || (e.active == 1 && within(e.radius, 0, 20)); }),

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "platform/files.h"
 #include "platform/headless/headless.h"
 
@@ -25,8 +27,8 @@ protected:
         setDataFolder("");
         std::filesystem::remove_all(folder_);
     }
-    const std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
-        ("kestrway_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const std::filesystem::path folder_ =
+        std::filesystem::temp_directory_path() / ("kestrway_files_" + std::to_string(::getpid()));
 };
 
 TEST_F(FilesTest, PositionsCountFromOneZeroMeansCurrentAndPastTheEndReadsZero) {

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <fstream>
+#include <string_view>
 
 #include <unistd.h>
 
@@ -19,14 +20,8 @@ void put(std::ofstream& out, uint32_t value, int bytes) {
 }  // namespace
 
 uint8_t tileCodeForChar(char c) {
-    switch (c) {
-        case '.': return 0;
-        case '1': return 1;
-        case '2': return 2;
-        case '~': return 3;
-        case 'T': return 4;
-        default: return static_cast<uint8_t>(c);
-    }
+    const size_t code = std::string_view(".12~T").find(c);
+    return static_cast<uint8_t>(code == std::string_view::npos ? static_cast<uint8_t>(c) : code);
 }
 
 void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows) {
@@ -40,10 +35,9 @@ void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows) {
     for (uint32_t i = 0; i < 256; ++i) put(out, i * 0x010101, 4);  // grey palette
     for (int stored = 0; stored < 50; ++stored) {  // bottom row first
         const size_t chunkRow = static_cast<size_t>(49 - stored);
+        const std::string row = chunkRow < rows.size() ? rows[chunkRow] : "";
         for (size_t column = 0; column < 16; ++column) {
-            char c = '.';
-            if (chunkRow < rows.size() && column < rows[chunkRow].size()) c = rows[chunkRow][column];
-            out.put(static_cast<char>(tileCodeForChar(c)));
+            out.put(static_cast<char>(tileCodeForChar(column < row.size() ? row[column] : '.')));
         }
     }
 }
