@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${KESTRWAY_FUZZ_SECONDS:-60}
-suite=../shared/bmpsuite/images
+suite=tests/data/bmpsuite/images
 corpus=fuzz/corpus/bmp
 work=fuzz-corpus-work/bmp
 
@@ -16,7 +16,7 @@ fuzzer=build/fuzz/fuzz/fuzz_bmp
 
 seeds=("$corpus")
 for category in g q b; do
-    [[ -d "$suite/$category" ]] && seeds+=("$suite/$category")
+    seeds+=("$suite/$category")
 done
 mkdir -p "$work"
 log="$work/../fuzz_bmp.log"
