@@ -64,7 +64,8 @@ struct BusyGame {
                 Shot{1, 12 * i, 40 + 9 * i, 0, i % 2 ? -8 : 4, i % 2, i % 4, 0};
         }
         for (int32_t i = 0; i < kExplosionSlots; ++i) {
-            g.explosions.explosions[static_cast<size_t>(i)] = Explosion{1, 10, 60 + 70 * i, 100 + 40 * i};
+            g.explosions.explosions[static_cast<size_t>(i)] =
+                Explosion{1, 10, 60 + 70 * i, 100 + 40 * i};
         }
         g.damageLevel = 0;
         g.playerGear = 0;
@@ -87,7 +88,8 @@ BENCHMARK(BM_BusiestFrame)->Unit(benchmark::kMicrosecond);
 // The bytes that frame writes: the clear, 17 x 16 tiles (the top and bottom
 // rows clipped to 480 lines), 100 vehicles, 41 shots, 48 explosion copies.
 void BM_BusiestFrameMemoryFloor(benchmark::State& state) {
-    const size_t drawn = size_t{512} * 480 * 4 + 100 * 32 * 32 * 4 + 41 * 16 * 16 * 4 + 48 * 16 * 16 * 4;
+    const size_t drawn =
+        size_t{512} * 480 * 4 + 100 * 32 * 32 * 4 + 41 * 16 * 16 * 4 + 48 * 16 * 16 * 4;
     std::vector<uint32_t> screen(kScreenBytes / 4);
     std::vector<uint8_t> source(drawn, 7);
     std::vector<uint8_t> target(drawn);

@@ -38,13 +38,16 @@ uint32_t spritePixel(int32_t x, int32_t y, int32_t size) {
     const int32_t dx = 2 * x + 1 - size;
     const int32_t dy = 2 * y + 1 - size;
     if (dx * dx + dy * dy > size * size) return 0xFFFF00FF;
-    return 0xFF000000u | static_cast<uint32_t>(x * 8) << 16 | static_cast<uint32_t>(y * 8) << 8 | 0x40;
+    return 0xFF000000u | static_cast<uint32_t>(x * 8) << 16 | static_cast<uint32_t>(y * 8) << 8 |
+           0x40;
 }
 
 ImagePtr makeTile(uint32_t seed) {
     ImagePtr tile = createImage(kTile, kTile);
     for (int32_t y = 0; y < kTile; ++y) {
-        for (int32_t x = 0; x < kTile; ++x) tile->row(y)[x] = 0xFF000000u | (seed * 0x9E3779B1u + static_cast<uint32_t>(y * kTile + x));
+        for (int32_t x = 0; x < kTile; ++x)
+            tile->row(y)[x] =
+                0xFF000000u | (seed * 0x9E3779B1u + static_cast<uint32_t>(y * kTile + x));
     }
     return tile;
 }
@@ -53,7 +56,8 @@ ImagePtr makeTile(uint32_t seed) {
 std::array<std::pair<int32_t, int32_t>, kSpritesPerRound> spritePlaces(int32_t size) {
     std::array<std::pair<int32_t, int32_t>, kSpritesPerRound> places{};
     for (int32_t i = 0; i < kSpritesPerRound; ++i) {
-        places[static_cast<size_t>(i)] = {(i * 83) % (kScreenWidth - size), (i * 131) % (kScreenHeight - size)};
+        places[static_cast<size_t>(i)] = {(i * 83) % (kScreenWidth - size),
+                                          (i * 131) % (kScreenHeight - size)};
     }
     return places;
 }
@@ -66,8 +70,10 @@ void blitRoadTiles(benchmark::State& state) {
     for (auto _ : state) {
         for (int32_t row = 0; row < kRoadRows; ++row) {
             for (int32_t column = 0; column < kRoadColumns; ++column) {
-                const Image* tile = tiles[static_cast<size_t>(row * 3 + column) % tiles.size()].get();
-                blit(static_cast<float>(column * kTile), static_cast<float>(row * kTile + kScrollOffset), tile);
+                const Image* tile =
+                    tiles[static_cast<size_t>(row * 3 + column) % tiles.size()].get();
+                blit(static_cast<float>(column * kTile),
+                     static_cast<float>(row * kTile + kScrollOffset), tile);
             }
         }
         benchmark::ClobberMemory();
@@ -99,7 +105,8 @@ void memcpyRoadTiles(benchmark::State& state) {
         }
     }
     for (auto _ : state) {
-        for (const RowCopy& copy : copies) std::memcpy(copy.to, copy.from, kTile * sizeof(uint32_t));
+        for (const RowCopy& copy : copies)
+            std::memcpy(copy.to, copy.from, kTile * sizeof(uint32_t));
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kRoadRows * kRoadColumns);
@@ -116,7 +123,8 @@ void blitTransparentSprites(benchmark::State& state) {
     const auto places = spritePlaces(size);
     const FrameLock frame;
     for (auto _ : state) {
-        for (const auto& [x, y] : places) blitTransparent(static_cast<float>(x), static_cast<float>(y), sprite.get());
+        for (const auto& [x, y] : places)
+            blitTransparent(static_cast<float>(x), static_cast<float>(y), sprite.get());
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kSpritesPerRound * size * size);
@@ -127,14 +135,17 @@ BENCHMARK(blitTransparentSprites)->Arg(32)->Arg(16);
 // sprite and places, onto a 640x480 surface of the screen's format.
 void sdlColourKeyedSprites(benchmark::State& state) {
     const auto size = static_cast<int32_t>(state.range(0));
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_Surface* sprite = SDL_CreateRGBSurfaceWithFormat(0, size, size, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth, kScreenHeight, 32,
+                                                         SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* sprite =
+        SDL_CreateRGBSurfaceWithFormat(0, size, size, 32, SDL_PIXELFORMAT_ARGB8888);
     if (screen == nullptr || sprite == nullptr) {
         state.SkipWithError("SDL could not make the surfaces");
         return;
     }
     for (int32_t y = 0; y < size; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(sprite->pixels) + y * sprite->pitch);
+        auto* row =
+            reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(sprite->pixels) + y * sprite->pitch);
         for (int32_t x = 0; x < size; ++x) row[x] = spritePixel(x, y, size);
     }
     SDL_SetColorKey(sprite, SDL_TRUE, 0xFFFF00FF);

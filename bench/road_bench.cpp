@@ -37,7 +37,8 @@ struct RoadWorld {
         loadExplosionPicture(g.explosions);
         loadMapChunks(g);
         for (size_t slot = 0; slot < g.tileSet.size(); ++slot) {
-            g.tileSet[slot] = createImage(kTileSize, kTileSize, 0xFF000000u | static_cast<uint32_t>(slot * 0x0A0B0C));
+            g.tileSet[slot] = createImage(kTileSize, kTileSize,
+                                          0xFF000000u | static_cast<uint32_t>(slot * 0x0A0B0C));
         }
         for (MapChunk& chunk : g.mapChunks) {
             for (size_t i = 0; i < chunk.size(); ++i) {
@@ -64,10 +65,12 @@ struct RoadWorld {
     void fillActors() {
         GameState& g = *game;
         for (int32_t i = 0; i < kShotSlots; ++i) {
-            g.shots.shots[static_cast<size_t>(i)] = Shot{1, (i * 37) % 480, (i * 53) % 440, 0, -4, 1, i % 4, 0};
+            g.shots.shots[static_cast<size_t>(i)] =
+                Shot{1, (i * 37) % 480, (i * 53) % 440, 0, -4, 1, i % 4, 0};
         }
         for (int32_t i = 0; i < kExplosionSlots; ++i) {
-            g.explosions.explosions[static_cast<size_t>(i)] = Explosion{1, (i * 3) % 20, 60 + i * 70, 100 + i * 50};
+            g.explosions.explosions[static_cast<size_t>(i)] =
+                Explosion{1, (i * 3) % 20, 60 + i * 70, 100 + i * 50};
         }
     }
 
@@ -125,10 +128,22 @@ void modelledFrameMemoryFloor(benchmark::State& state) {
     headless::reset();
 }
 
-BENCHMARK(roadScrollAndDraw)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(roadMemoryFloor)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(modelledFrame)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(modelledFrameMemoryFloor)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(roadScrollAndDraw)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(roadMemoryFloor)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(modelledFrame)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(modelledFrameMemoryFloor)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace kestrway

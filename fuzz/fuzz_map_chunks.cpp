@@ -1,13 +1,13 @@
 // Fuzzes the map chunk reader and everything that trusts its codes: each
 // input becomes the map files, then a stage is built, traffic placed and a
 // few frames driven. The sanitizers catch any read or write outside a table.
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
-#include <unistd.h>
 
 #include "actors/traffic.h"
 #include "game/frame_loop.h"
@@ -39,7 +39,8 @@ void writeFile(const std::filesystem::path& file, const uint8_t* data, size_t si
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    gFolder = std::filesystem::temp_directory_path() / ("kestrway_fuzz_maps_" + std::to_string(::getpid()));
+    gFolder = std::filesystem::temp_directory_path() /
+              ("kestrway_fuzz_maps_" + std::to_string(::getpid()));
     std::filesystem::create_directories(gFolder / "map");
     kestrway::headless::reset();
     kestrway::setDataFolder(gFolder.string());

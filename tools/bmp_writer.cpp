@@ -68,9 +68,13 @@ std::vector<uint8_t> encodeTrueColour(const Pixmap& picture, uint32_t bytesPerPi
 
 }  // namespace
 
-std::vector<uint8_t> encodeBmp24(const Pixmap& picture) { return encodeTrueColour(picture, 3); }
+std::vector<uint8_t> encodeBmp24(const Pixmap& picture) {
+    return encodeTrueColour(picture, 3);
+}
 
-std::vector<uint8_t> encodeBmp32(const Pixmap& picture) { return encodeTrueColour(picture, 4); }
+std::vector<uint8_t> encodeBmp32(const Pixmap& picture) {
+    return encodeTrueColour(picture, 4);
+}
 
 std::vector<uint8_t> encodeBmp8(int32_t width, int32_t height, const std::vector<uint8_t>& indices,
                                 const std::array<uint32_t, 256>& palette) {

@@ -13,13 +13,16 @@ constexpr uint32_t kPixelHeight = 14;
 // Cell row just below the baseline: caps sit on rows 2..11, descenders reach row 15.
 constexpr int32_t kBaselineRow = 12;
 
-bool isDrawnCode(uint32_t code) { return (code >= 32 && code <= 126) || code >= 160; }
+bool isDrawnCode(uint32_t code) {
+    return (code >= 32 && code <= 126) || code >= 160;
+}
 
 // Places a glyph in its cell on the common baseline; a glyph that would overrun
 // the cell (wide letters, accented capitals) is nudged inside rather than cut.
 // Glyphs up to 7 pixels wide keep column 7 free so neighbouring letters never touch.
 void placeGlyph(const RenderedGlyph& glyph, uint8_t* rows) {
-    const int32_t usableWidth = glyph.width < kBuiltinGlyphWidth ? kBuiltinGlyphWidth - 1 : kBuiltinGlyphWidth;
+    const int32_t usableWidth =
+        glyph.width < kBuiltinGlyphWidth ? kBuiltinGlyphWidth - 1 : kBuiltinGlyphWidth;
     int32_t originX = glyph.left;
     originX = std::min(originX, usableWidth - glyph.width);
     originX = std::max(originX, 0);

@@ -33,7 +33,8 @@ void checkPicture(const NamedPicture& named) {
 
 void writePictures(const std::filesystem::path& root) {
     std::vector<NamedPicture> pictures;
-    for (auto family : {forestTiles(), desertTiles(), markerPictures(), vehiclePictures(), projectilePictures()}) {
+    for (auto family : {forestTiles(), desertTiles(), markerPictures(), vehiclePictures(),
+                        projectilePictures()}) {
         for (NamedPicture& named : family) {
             pictures.push_back(std::move(named));
         }
@@ -48,12 +49,14 @@ void writePictures(const std::filesystem::path& root) {
 void writeFonts(const std::filesystem::path& root) {
     writeOutputFile(root, "fonts/arial_16_white.bmp", encodeBmp32(renderTitleFont(kTitleFontPath)));
     const std::string_view licence = fontLicenceText();
-    writeOutputFile(root, "fonts/LICENSE.txt", std::vector<uint8_t>(licence.begin(), licence.end()));
+    writeOutputFile(root, "fonts/LICENSE.txt",
+                    std::vector<uint8_t>(licence.begin(), licence.end()));
 }
 
 void writeMaps(const std::filesystem::path& root) {
     for (const MapChunkSource& source : mapChunkSources()) {
-        writeOutputFile(root, "map/" + std::string(source.name) + ".bmp", encodeMapChunk(chunkTileCodes(source)));
+        writeOutputFile(root, "map/" + std::string(source.name) + ".bmp",
+                        encodeMapChunk(chunkTileCodes(source)));
     }
 }
 

@@ -1,4 +1,5 @@
-// The desert tile set: rippled sand, a dusty road, an oasis pool, barrel cacti and sandstone towers.
+// The desert tile set: rippled sand, a dusty road, an oasis pool, barrel cacti and sandstone
+// towers.
 #include <cmath>
 #include <numbers>
 
@@ -56,8 +57,10 @@ void paintBarrelCactus(Pixmap& tile, double cx, double cy, double radius, uint32
     for (int32_t k = 0; k < 10; ++k) {
         const double angle = 2.0 * std::numbers::pi * k / 10.0;
         for (double fraction : {0.45, 0.8}) {
-            const int32_t x = static_cast<int32_t>(std::floor(cx + std::cos(angle) * radius * fraction));
-            const int32_t y = static_cast<int32_t>(std::floor(cy + std::sin(angle) * radius * fraction));
+            const int32_t x =
+                static_cast<int32_t>(std::floor(cx + std::cos(angle) * radius * fraction));
+            const int32_t y =
+                static_cast<int32_t>(std::floor(cy + std::sin(angle) * radius * fraction));
             body.set(x, y, rgb(246, 236, 190));
         }
     }
@@ -86,7 +89,8 @@ Pixmap cactusTile() {
 
 Pixmap towerTile() {
     Pixmap tile = groundTile(kDesert);
-    paintGunTower(tile, {colours::kSandstone, colours::kSandstoneDark, colours::kSandstoneLight, true});
+    paintGunTower(tile,
+                  {colours::kSandstone, colours::kSandstoneDark, colours::kSandstoneLight, true});
     return tile;
 }
 

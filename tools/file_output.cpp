@@ -12,7 +12,8 @@ void writeOutputFile(const std::filesystem::path& root, std::string_view relativ
     const std::filesystem::path path = root / std::filesystem::path(relativePath);
     std::filesystem::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
         throw std::runtime_error("cannot write " + path.string());

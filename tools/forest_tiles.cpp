@@ -51,7 +51,8 @@ Pixmap treeTile() {
     Pixmap canopy(32, 32, kTransparent);
     for (const Lobe& lobe : lobes) {
         fillEllipse(canopy, lobe.x, lobe.y, lobe.radius, lobe.radius, colours::kLeafDark);
-        fillEllipse(canopy, lobe.x - 0.8, lobe.y - 0.8, lobe.radius - 1.2, lobe.radius - 1.2, colours::kLeaf);
+        fillEllipse(canopy, lobe.x - 0.8, lobe.y - 0.8, lobe.radius - 1.2, lobe.radius - 1.2,
+                    colours::kLeaf);
         fillEllipse(canopy, lobe.x - 2.2, lobe.y - 2.2, lobe.radius * 0.45, lobe.radius * 0.45,
                     colours::kLeafLight);
     }
@@ -63,7 +64,8 @@ Pixmap treeTile() {
 
 Pixmap towerTile() {
     Pixmap tile = groundTile(kForest);
-    paintGunTower(tile, {colours::kConcrete, colours::kConcreteDark, colours::kConcreteLight, false});
+    paintGunTower(tile,
+                  {colours::kConcrete, colours::kConcreteDark, colours::kConcreteLight, false});
     return tile;
 }
 

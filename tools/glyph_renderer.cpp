@@ -39,8 +39,9 @@ RenderedGlyph GlyphRenderer::render(uint32_t codePoint, bool monochrome) const {
     if (index == 0) {
         return glyph;
     }
-    const FT_Int32 loadFlags = monochrome ? (FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME)
-                                          : (FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT);
+    const FT_Int32 loadFlags = monochrome
+                                   ? (FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME)
+                                   : (FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT);
     if (FT_Load_Glyph(handles_->face, index, loadFlags) != 0) {
         throw std::runtime_error("cannot render glyph " + std::to_string(codePoint));
     }

@@ -44,7 +44,8 @@ void paintBase(Pixmap& tile, const TowerLook& look) {
             tile.set(x, y, ((x + y) / 2) % 2 == 0 ? colours::kHazardYellow : colours::kInk);
         }
     }
-    for (const auto& bolt : {std::pair{6, 9}, std::pair{25, 9}, std::pair{6, 22}, std::pair{25, 22}}) {
+    for (const auto& bolt :
+         {std::pair{6, 9}, std::pair{25, 9}, std::pair{6, 22}, std::pair{25, 22}}) {
         tile.set(bolt.first, bolt.second, look.wallLight);
     }
 }
@@ -61,7 +62,9 @@ void paintBarrels(Pixmap& tile) {
     // muzzle brakes at both ends
     for (int32_t x : {0, 1, 2, 29, 30, 31}) {
         for (int32_t y = 12; y <= 19; ++y) {
-            tile.set(x, y, (y == 12 || y == 19) ? colours::kInk : shade(colours::kGunMetal, y < 15 ? 20 : -10));
+            tile.set(x, y,
+                     (y == 12 || y == 19) ? colours::kInk
+                                          : shade(colours::kGunMetal, y < 15 ? 20 : -10));
         }
     }
     for (int32_t x : {1, 30}) {

@@ -1,4 +1,5 @@
-// The KESTRWAY logo: slanted bold lettering with a fiery gradient, dark outline, drop shadow and speed streaks.
+// The KESTRWAY logo: slanted bold lettering with a fiery gradient, dark outline, drop shadow and
+// speed streaks.
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -25,7 +26,9 @@ struct CoverageMap {
     int32_t height;
     std::vector<uint8_t> values;
     uint8_t at(int32_t x, int32_t y) const {
-        return (x < 0 || y < 0 || x >= width || y >= height) ? 0 : values[static_cast<size_t>(y * width + x)];
+        return (x < 0 || y < 0 || x >= width || y >= height)
+                   ? 0
+                   : values[static_cast<size_t>(y * width + x)];
     }
 };
 
@@ -45,7 +48,8 @@ CoverageMap letterCoverage(const GlyphRenderer& renderer, int32_t& capTop, int32
     const int32_t baseline = (kLogoHeight + capHeight) / 2 - 1;
     capTop = baseline - capHeight;
     capBottom = baseline;
-    CoverageMap map{kLogoWidth, kLogoHeight, std::vector<uint8_t>(static_cast<size_t>(kLogoWidth * kLogoHeight), 0)};
+    CoverageMap map{kLogoWidth, kLogoHeight,
+                    std::vector<uint8_t>(static_cast<size_t>(kLogoWidth * kLogoHeight), 0)};
     for (const RenderedGlyph& glyph : glyphs) {
         for (int32_t y = 0; y < glyph.height; ++y) {
             for (int32_t x = 0; x < glyph.width; ++x) {
@@ -73,7 +77,8 @@ void addStreaks(CoverageMap& map, int32_t capTop, int32_t capBottom) {
         }
     }
     const int32_t capHeight = capBottom - capTop;
-    const int32_t streaks[][3] = {{capTop + capHeight / 5, 70, 3}, {capTop + capHeight / 2, 96, 4},
+    const int32_t streaks[][3] = {{capTop + capHeight / 5, 70, 3},
+                                  {capTop + capHeight / 2, 96, 4},
                                   {capTop + capHeight * 4 / 5, 58, 3}};
     for (const auto& streak : streaks) {
         const int32_t y = streak[0];

@@ -49,7 +49,8 @@ std::vector<uint8_t> chunkTileCodes(const MapChunkSource& source) {
     codes.reserve(kChunkSourceColumns * kChunkSourceRows);
     for (const std::string_view row : source.rows) {
         if (row.size() != kChunkSourceColumns) {
-            throw std::runtime_error("map " + std::string(source.name) + " has a row of the wrong width");
+            throw std::runtime_error("map " + std::string(source.name) +
+                                     " has a row of the wrong width");
         }
         for (const char symbol : row) {
             codes.push_back(tileCode(symbol));

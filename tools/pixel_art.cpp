@@ -7,15 +7,20 @@
 namespace kestrway {
 namespace {
 
-uint32_t channel(uint32_t colour, int32_t shift) { return (colour >> shift) & 0xFF; }
+uint32_t channel(uint32_t colour, int32_t shift) {
+    return (colour >> shift) & 0xFF;
+}
 
-bool isMask(uint32_t colour) { return (colour & 0xFFFFFF) == (kTransparent & 0xFFFFFF); }
+bool isMask(uint32_t colour) {
+    return (colour & 0xFFFFFF) == (kTransparent & 0xFFFFFF);
+}
 
 }  // namespace
 
 uint32_t shade(uint32_t colour, int32_t delta) {
     const auto adjust = [&](int32_t shift) {
-        return static_cast<uint32_t>(std::clamp(static_cast<int32_t>(channel(colour, shift)) + delta, 0, 255));
+        return static_cast<uint32_t>(
+            std::clamp(static_cast<int32_t>(channel(colour, shift)) + delta, 0, 255));
     };
     return (colour & 0xFF000000u) | (adjust(16) << 16) | (adjust(8) << 8) | adjust(0);
 }
@@ -30,7 +35,8 @@ uint32_t mix(uint32_t a, uint32_t b, double t) {
 }
 
 uint32_t noiseByte(int32_t x, int32_t y, uint32_t seed) {
-    uint32_t h = static_cast<uint32_t>(x) * 0x9E3779B1u ^ static_cast<uint32_t>(y) * 0x85EBCA77u ^ seed * 0xC2B2AE3Du;
+    uint32_t h = static_cast<uint32_t>(x) * 0x9E3779B1u ^ static_cast<uint32_t>(y) * 0x85EBCA77u ^
+                 seed * 0xC2B2AE3Du;
     h ^= h >> 15;
     h *= 0x2C1B3C6Du;
     h ^= h >> 12;
@@ -44,7 +50,8 @@ double smoothStep(double t) {
     return t * t * (3.0 - 2.0 * t);
 }
 
-void fillRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour) {
+void fillRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height,
+              uint32_t colour) {
     for (int32_t row = y; row < y + height; ++row) {
         for (int32_t column = x; column < x + width; ++column) {
             picture.set(column, row, colour);
@@ -52,7 +59,8 @@ void fillRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t heig
     }
 }
 
-void fillWhere(Pixmap& picture, const std::function<bool(double x, double y)>& inside, uint32_t colour) {
+void fillWhere(Pixmap& picture, const std::function<bool(double x, double y)>& inside,
+               uint32_t colour) {
     for (int32_t y = 0; y < picture.height; ++y) {
         for (int32_t x = 0; x < picture.width; ++x) {
             if (inside(x + 0.5, y + 0.5)) {
@@ -74,8 +82,8 @@ void fillEllipse(Pixmap& picture, double centreX, double centreY, double radiusX
         colour);
 }
 
-void fillRoundRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height, int32_t radius,
-                   uint32_t colour) {
+void fillRoundRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height,
+                   int32_t radius, uint32_t colour) {
     const double left = x + radius;
     const double right = x + width - radius;
     const double top = y + radius;
@@ -98,7 +106,10 @@ void addGrain(Pixmap& picture, int32_t amplitude, uint32_t seed) {
         for (int32_t x = 0; x < picture.width; ++x) {
             const uint32_t colour = picture.get(x, y);
             if (!isMask(colour)) {
-                const int32_t delta = static_cast<int32_t>(noiseByte(x, y, seed) % static_cast<uint32_t>(2 * amplitude + 1)) - amplitude;
+                const int32_t delta =
+                    static_cast<int32_t>(noiseByte(x, y, seed) %
+                                         static_cast<uint32_t>(2 * amplitude + 1)) -
+                    amplitude;
                 picture.set(x, y, shade(colour, delta));
             }
         }
@@ -107,10 +118,13 @@ void addGrain(Pixmap& picture, int32_t amplitude, uint32_t seed) {
 
 void outlineSprite(Pixmap& picture, uint32_t colour) {
     const Pixmap before = picture;
-    const auto drawn = [&](int32_t x, int32_t y) { return before.contains(x, y) && !isMask(before.get(x, y)); };
+    const auto drawn = [&](int32_t x, int32_t y) {
+        return before.contains(x, y) && !isMask(before.get(x, y));
+    };
     for (int32_t y = 0; y < picture.height; ++y) {
         for (int32_t x = 0; x < picture.width; ++x) {
-            if (!drawn(x, y) && (drawn(x - 1, y) || drawn(x + 1, y) || drawn(x, y - 1) || drawn(x, y + 1))) {
+            if (!drawn(x, y) &&
+                (drawn(x - 1, y) || drawn(x + 1, y) || drawn(x, y - 1) || drawn(x, y + 1))) {
                 picture.set(x, y, colour);
             }
         }
@@ -138,6 +152,8 @@ void stamp(Pixmap& target, const Pixmap& source, int32_t x, int32_t y) {
     }
 }
 
-bool isMaskColour(uint32_t colour) { return isMask(colour); }
+bool isMaskColour(uint32_t colour) {
+    return isMask(colour);
+}
 
 }  // namespace kestrway

@@ -23,14 +23,16 @@ uint32_t noiseByte(int32_t x, int32_t y, uint32_t seed);
 // The smoothstep curve 3t^2 - 2t^3, clamped to 0..1.
 double smoothStep(double t);
 
-void fillRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t colour);
+void fillRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height,
+              uint32_t colour);
 // Pixels whose centres lie inside the ellipse.
 void fillEllipse(Pixmap& picture, double centreX, double centreY, double radiusX, double radiusY,
                  uint32_t colour);
-void fillRoundRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height, int32_t radius,
-                   uint32_t colour);
+void fillRoundRect(Pixmap& picture, int32_t x, int32_t y, int32_t width, int32_t height,
+                   int32_t radius, uint32_t colour);
 // Sets every pixel for which the rule gives true (pixel centres are passed).
-void fillWhere(Pixmap& picture, const std::function<bool(double x, double y)>& inside, uint32_t colour);
+void fillWhere(Pixmap& picture, const std::function<bool(double x, double y)>& inside,
+               uint32_t colour);
 // Varies every pixel by up to +-amplitude with noise, leaving mask pixels alone.
 void addGrain(Pixmap& picture, int32_t amplitude, uint32_t seed);
 // Mask pixels that touch a drawn pixel (4-neighbourhood) become the outline colour.

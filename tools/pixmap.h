@@ -15,7 +15,9 @@ struct Pixmap {
     Pixmap() = default;
     Pixmap(int32_t w, int32_t h, uint32_t fill);
 
-    bool contains(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    bool contains(int32_t x, int32_t y) const {
+        return x >= 0 && y >= 0 && x < width && y < height;
+    }
     uint32_t get(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y * width + x)]; }
     // Writes are clipped so drawing code can overrun the edges freely.
     void set(int32_t x, int32_t y, uint32_t colour);

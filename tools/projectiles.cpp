@@ -1,4 +1,5 @@
-// The 16x16 sprites: the player's bolt, tank rockets, the tower's round, the explosion and the spanner.
+// The 16x16 sprites: the player's bolt, tank rockets, the tower's round, the explosion and the
+// spanner.
 #include <cmath>
 #include <numbers>
 
@@ -16,7 +17,9 @@ Pixmap drawShot() {
     Pixmap shot(kSpriteSize, kSpriteSize, kTransparent);
     for (int32_t y = 1; y < 14; ++y) {
         const double t = (y - 1) / 12.0;
-        const uint32_t core = t < 0.25 ? colours::kFireWhite : mix(colours::kFireYellow, colours::kFireOrange, (t - 0.25) / 0.75);
+        const uint32_t core =
+            t < 0.25 ? colours::kFireWhite
+                     : mix(colours::kFireYellow, colours::kFireOrange, (t - 0.25) / 0.75);
         shot.set(7, y, core);
         shot.set(8, y, core);
         if (y > 2 && y < 10) {
@@ -68,8 +71,11 @@ Pixmap drawCannonBall() {
             const double dy = y + 0.5 - 8.0;
             const double r = std::sqrt(dx * dx + dy * dy);
             if (r <= 4.6) {
-                const double glow = std::sqrt((dx + 1.5) * (dx + 1.5) + (dy + 1.5) * (dy + 1.5)) / 6.0;
-                ball.set(x, y, glow < 0.3 ? colours::kFireYellow : mix(colours::kFireOrange, colours::kFireRed, glow));
+                const double glow =
+                    std::sqrt((dx + 1.5) * (dx + 1.5) + (dy + 1.5) * (dy + 1.5)) / 6.0;
+                ball.set(x, y,
+                         glow < 0.3 ? colours::kFireYellow
+                                    : mix(colours::kFireOrange, colours::kFireRed, glow));
             }
         }
     }
@@ -104,7 +110,8 @@ Pixmap drawExplosion() {
             burst.set(x, y, colour);
         }
     }
-    for (const auto& spark : {std::pair{2, 3}, std::pair{13, 2}, std::pair{14, 12}, std::pair{1, 12}}) {
+    for (const auto& spark :
+         {std::pair{2, 3}, std::pair{13, 2}, std::pair{14, 12}, std::pair{1, 12}}) {
         burst.set(spark.first, spark.second, colours::kFireYellow);
     }
     burst.set(4, 5, colours::kSmoke);

@@ -11,9 +11,13 @@ namespace {
 
 constexpr double kTau = 2.0 * std::numbers::pi;
 
-int32_t wrap(int32_t value) { return ((value % kTileSize) + kTileSize) % kTileSize; }
+int32_t wrap(int32_t value) {
+    return ((value % kTileSize) + kTileSize) % kTileSize;
+}
 
-void setWrapped(Pixmap& tile, int32_t x, int32_t y, uint32_t colour) { tile.set(wrap(x), wrap(y), colour); }
+void setWrapped(Pixmap& tile, int32_t x, int32_t y, uint32_t colour) {
+    tile.set(wrap(x), wrap(y), colour);
+}
 
 // Position-based colour of the bare ground, so a corner's ground matches the plain tile exactly.
 uint32_t groundBase(const TerrainStyle& style, int32_t x, int32_t y) {
@@ -42,8 +46,10 @@ uint32_t asphaltBase(const TerrainStyle& style, int32_t x, int32_t y) {
 
 void paintGrassTufts(Pixmap& tile, const TerrainStyle& style) {
     for (uint32_t k = 0; k < 9; ++k) {
-        const int32_t x = static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 1, style.seed + 2) % 32);
-        const int32_t y = static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 2, style.seed + 2) % 32);
+        const int32_t x =
+            static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 1, style.seed + 2) % 32);
+        const int32_t y =
+            static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 2, style.seed + 2) % 32);
         const uint32_t blade = shade(style.groundDark, -8);
         setWrapped(tile, x, y, blade);
         setWrapped(tile, x - 1, y - 1, blade);
@@ -52,8 +58,10 @@ void paintGrassTufts(Pixmap& tile, const TerrainStyle& style) {
     }
     for (uint32_t k = 0; k < 3; ++k) {
         // tiny flowers: a bright dot with a darker stem pixel below
-        const int32_t x = static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 3, style.seed + 3) % 32);
-        const int32_t y = static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 4, style.seed + 3) % 32);
+        const int32_t x =
+            static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 3, style.seed + 3) % 32);
+        const int32_t y =
+            static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 4, style.seed + 3) % 32);
         setWrapped(tile, x, y, k == 1 ? rgb(236, 220, 90) : rgb(232, 236, 226));
         setWrapped(tile, x, y + 1, style.groundDark);
     }
@@ -65,14 +73,17 @@ void paintSandRipples(Pixmap& tile, const TerrainStyle& style) {
         const int32_t start = static_cast<int32_t>(noiseByte(band, 5, style.seed) % 32);
         for (int32_t i = 0; i < 18; ++i) {
             const int32_t x = start + i;
-            const int32_t y = baseY + static_cast<int32_t>(std::lround(1.6 * std::sin(kTau * x / kTileSize + band)));
+            const int32_t y = baseY + static_cast<int32_t>(
+                                          std::lround(1.6 * std::sin(kTau * x / kTileSize + band)));
             setWrapped(tile, x, y, style.groundDark);
             setWrapped(tile, x, y - 1, style.groundLight);
         }
     }
     for (uint32_t k = 0; k < 4; ++k) {
-        const int32_t x = static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 6, style.seed) % 32);
-        const int32_t y = static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 7, style.seed) % 32);
+        const int32_t x =
+            static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 6, style.seed) % 32);
+        const int32_t y =
+            static_cast<int32_t>(noiseByte(static_cast<int32_t>(k), 7, style.seed) % 32);
         setWrapped(tile, x, y, shade(style.groundDark, -30));
         setWrapped(tile, x + 1, y, shade(style.groundDark, -14));
     }
@@ -90,11 +101,14 @@ void paintAsphalt(Pixmap& tile, const TerrainStyle& style) {
 // road above and below, diagonal in between. Returns the edge's x at height y.
 double cornerEdgeX(int32_t cornerNumber, double y) {
     const double s = smoothStep(y / kTileSize);
-    const bool fallingLeft = cornerNumber == 1 || cornerNumber == 2;  // from top-right to bottom-left
+    const bool fallingLeft =
+        cornerNumber == 1 || cornerNumber == 2;  // from top-right to bottom-left
     return kTileSize * (fallingLeft ? 1.0 - s : s);
 }
 
-bool cornerRoadOnRight(int32_t cornerNumber) { return cornerNumber == 1 || cornerNumber == 3; }
+bool cornerRoadOnRight(int32_t cornerNumber) {
+    return cornerNumber == 1 || cornerNumber == 3;
+}
 
 }  // namespace
 
@@ -117,8 +131,12 @@ Pixmap roadTile(const TerrainStyle& style) {
     Pixmap tile(kTileSize, kTileSize, style.road);
     paintAsphalt(tile, style);
     for (int32_t y = 8; y < 24; ++y) {
-        tile.set(0, y, shade(style.laneMarking, static_cast<int32_t>(noiseByte(0, y, style.seed) % 13) - 6));
-        tile.set(kTileSize - 1, y, shade(style.laneMarking, static_cast<int32_t>(noiseByte(31, y, style.seed) % 13) - 6));
+        tile.set(
+            0, y,
+            shade(style.laneMarking, static_cast<int32_t>(noiseByte(0, y, style.seed) % 13) - 6));
+        tile.set(
+            kTileSize - 1, y,
+            shade(style.laneMarking, static_cast<int32_t>(noiseByte(31, y, style.seed) % 13) - 6));
     }
     return tile;
 }

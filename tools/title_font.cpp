@@ -37,7 +37,8 @@ Pixmap renderTitleFont(const std::string& fontPath) {
     for (int32_t x = 0; x < kTitleFontWidth; ++x) {
         picture.set(x, 0, 0);
     }
-    std::vector<uint8_t> header{0, static_cast<uint8_t>(kTitleFontFirst), static_cast<uint8_t>(kTitleFontLast)};
+    std::vector<uint8_t> header{0, static_cast<uint8_t>(kTitleFontFirst),
+                                static_cast<uint8_t>(kTitleFontLast)};
     int32_t pen = 0;
     for (uint32_t code = kTitleFontFirst; code <= kTitleFontLast; ++code) {
         const RenderedGlyph glyph = renderer.render(code, false);

@@ -13,17 +13,18 @@ namespace {
 uint32_t bodyShadeAt(uint32_t body, double x, double left, double right) {
     const double t = (x - left) / (right - left);  // 0 at the left flank, 1 at the right
     const double crown = 1.0 - std::abs(t - 0.42) * 2.0;
-    return shade(body, static_cast<int32_t>(std::lround(-34.0 + 52.0 * std::clamp(crown, 0.0, 1.0))));
+    return shade(body,
+                 static_cast<int32_t>(std::lround(-34.0 + 52.0 * std::clamp(crown, 0.0, 1.0))));
 }
 
 // Row layout of a car body, counted from its first row, front at the top.
 struct CarLook {
     uint32_t body;
-    int32_t top;          // first row of the body
-    int32_t length;       // rows of the body
-    int32_t screenRow;    // first row of the windscreen
-    int32_t roofRows;     // rows of roof between windscreen and rear window
-    int32_t rearRows;     // rows of the rear window
+    int32_t top;        // first row of the body
+    int32_t length;     // rows of the body
+    int32_t screenRow;  // first row of the windscreen
+    int32_t roofRows;   // rows of roof between windscreen and rear window
+    int32_t rearRows;   // rows of the rear window
     bool racingStripes;
     bool spoiler;
 };
@@ -37,7 +38,9 @@ void paintWheels(Pixmap& car, const CarLook& look) {
     }
 }
 
-bool isGlass(uint32_t colour) { return colour == colours::kGlass || colour == colours::kGlassShine; }
+bool isGlass(uint32_t colour) {
+    return colour == colours::kGlass || colour == colours::kGlassShine;
+}
 
 // A car pointing up the screen, within the 22-pixel contact width (columns 5 to 26).
 Pixmap drawCar(const CarLook& look) {
@@ -104,7 +107,8 @@ Pixmap drawCar(const CarLook& look) {
             for (int32_t x : {13, 14, 17, 18}) {
                 const uint32_t here = car.get(x, y);
                 if (!isMaskColour(here) && !isGlass(here)) {
-                    car.set(x, y, x == 13 || x == 17 ? colours::kWhite : shade(colours::kWhite, -30));
+                    car.set(x, y,
+                            x == 13 || x == 17 ? colours::kWhite : shade(colours::kWhite, -30));
                 }
             }
         }
@@ -139,7 +143,10 @@ Pixmap drawBoat() {
         return 9.0 * std::sqrt(t);
     };
     fillWhere(
-        boat, [&](double x, double y) { return y >= 1 && y <= 28 && std::abs(x - 16.0) <= hullHalfWidth(y); },
+        boat,
+        [&](double x, double y) {
+            return y >= 1 && y <= 28 && std::abs(x - 16.0) <= hullHalfWidth(y);
+        },
         colours::kPlayerRed);
     for (int32_t y = 1; y <= 28; ++y) {
         for (int32_t x = 0; x < 32; ++x) {
@@ -216,9 +223,10 @@ Pixmap drawTank(bool facingDown) {
         flipVertical(tank);
     }
     // a red star on the turret marks it as hostile
-    for (const auto& point : {std::pair{14, 13}, std::pair{12, 14}, std::pair{13, 14}, std::pair{14, 14},
-                              std::pair{15, 14}, std::pair{16, 14}, std::pair{13, 15}, std::pair{14, 15},
-                              std::pair{15, 15}, std::pair{13, 16}, std::pair{15, 16}}) {
+    for (const auto& point :
+         {std::pair{14, 13}, std::pair{12, 14}, std::pair{13, 14}, std::pair{14, 14},
+          std::pair{15, 14}, std::pair{16, 14}, std::pair{13, 15}, std::pair{14, 15},
+          std::pair{15, 15}, std::pair{13, 16}, std::pair{15, 16}}) {
         tank.set(point.first, point.second, colours::kWarningRed);
     }
     addGrain(tank, 3, 17);
@@ -233,9 +241,11 @@ std::vector<NamedPicture> vehiclePictures() {
     Pixmap downCar = drawCar({colours::kCivilianTeal, 3, 27, 4, 14, 2, false, false});
     flipVertical(downCar);
     return {
-        {"gfx/car.bmp", PictureKind::Sprite, drawCar({colours::kPlayerRed, 1, 30, 10, 5, 3, true, true})},
+        {"gfx/car.bmp", PictureKind::Sprite,
+         drawCar({colours::kPlayerRed, 1, 30, 10, 5, 3, true, true})},
         {"gfx/boat.bmp", PictureKind::Sprite, drawBoat()},
-        {"gfx/car1.bmp", PictureKind::Sprite, drawCar({colours::kCivilianBlue, 3, 26, 8, 6, 3, false, false})},
+        {"gfx/car1.bmp", PictureKind::Sprite,
+         drawCar({colours::kCivilianBlue, 3, 26, 8, 6, 3, false, false})},
         {"gfx/car2.bmp", PictureKind::Sprite, downCar},
         {"gfx/tank.bmp", PictureKind::Sprite, drawTank(false)},
         {"gfx/tank2.bmp", PictureKind::Sprite, drawTank(true)},

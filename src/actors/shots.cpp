@@ -16,8 +16,8 @@ constexpr int32_t kEnemyShotSpeed = 4;
 constexpr int32_t kSideShotPicture = 3;
 constexpr int32_t kPlayAreaMin = -32;
 constexpr int32_t kPlayAreaMax = 512;
-constexpr const char* kPictureFiles[kShotPictures] = {
-    "gfx\\shot.bmp", "gfx\\rocket.bmp", "gfx\\rocket2.bmp", "gfx\\shot2.bmp"};
+constexpr const char* kPictureFiles[kShotPictures] = {"gfx\\shot.bmp", "gfx\\rocket.bmp",
+                                                      "gfx\\rocket2.bmp", "gfx\\shot2.bmp"};
 
 // The lowest free slot, or null when all are live (the shot is then not fired).
 Shot* freeSlot(Shots& shots) {
@@ -39,7 +39,9 @@ bool strictlyInside(int32_t px, int32_t py, int32_t bx, int32_t by, int32_t bw, 
     return bx < px && px < bx + bw && by < py && py < by + bh;
 }
 
-bool outsidePlayArea(int32_t value) { return value < kPlayAreaMin || value > kPlayAreaMax; }
+bool outsidePlayArea(int32_t value) {
+    return value < kPlayAreaMin || value > kPlayAreaMax;
+}
 
 }  // namespace
 
@@ -56,7 +58,8 @@ void clearShots(Shots& shots) {
     for (Shot& shot : shots.shots) shot.active = 0;
 }
 
-void fireShot(Shots& shots, int32_t x, int32_t y, int32_t direction, int32_t picture, int32_t owner) {
+void fireShot(Shots& shots, int32_t x, int32_t y, int32_t direction, int32_t picture,
+              int32_t owner) {
     const int32_t speed = owner == kPlayerShot ? kPlayerShotSpeed : kEnemyShotSpeed;
     start(shots, x, y, 0, direction * speed, picture, owner);
 }

@@ -11,7 +11,8 @@ constexpr int32_t kShotLifetime = 70;
 void loadShotPictures(Shots& shots);
 void clearShots(Shots& shots);
 // direction -1 up the screen, +1 down; owner kPlayerShot or kEnemyShot.
-void fireShot(Shots& shots, int32_t x, int32_t y, int32_t direction, int32_t picture, int32_t owner);
+void fireShot(Shots& shots, int32_t x, int32_t y, int32_t direction, int32_t picture,
+              int32_t owner);
 // direction -1 left, +1 right; always picture 3.
 void fireSideShot(Shots& shots, int32_t x, int32_t y, int32_t direction, int32_t owner);
 void drawAndMoveShots(Shots& shots, int32_t playerSpeed);

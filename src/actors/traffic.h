@@ -24,7 +24,9 @@ int32_t vehicleBlockedByPlayer(GameState& game, int32_t index);
 ScreenPoint vehicleScreenPosition(const GameState& game, const Vehicle& vehicle);
 
 // Parts of the traffic step, used by updateTraffic.
-inline bool isVehicleSlot(int32_t index) { return index >= 0 && index < kVehicleSlots; }
+inline bool isVehicleSlot(int32_t index) {
+    return index >= 0 && index < kVehicleSlots;
+}
 // At a tile boundary: wrap at the track's end, or start a lane change when
 // the lane moves to a neighbouring column in the row ahead.
 void keepLane(const GameState& game, Vehicle& vehicle);

@@ -44,7 +44,8 @@ void drawTraffic(GameState& game) {
     for (const Vehicle& vehicle : game.traffic.vehicles) {
         if (vehicle.kind < 1) continue;
         const ScreenPoint at = vehicleScreenPosition(game, vehicle);
-        const Image* picture = game.traffic.pictures[static_cast<size_t>(pictureFor(vehicle))].get();
+        const Image* picture =
+            game.traffic.pictures[static_cast<size_t>(pictureFor(vehicle))].get();
         blitTransparent(static_cast<float>(at.x), static_cast<float>(at.y), picture);
     }
 }

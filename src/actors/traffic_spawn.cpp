@@ -14,10 +14,14 @@ constexpr int32_t kCivilianShareIn10 = 6;
 // The last rows of the track stay empty so no vehicle is in the first view.
 constexpr int32_t kEmptyRowsAtStart = 19;
 
-bool isRoadCode(uint8_t code) { return code == kRoad1 || code == kRoad2; }
+bool isRoadCode(uint8_t code) {
+    return code == kRoad1 || code == kRoad2;
+}
 
 // A choice among n from one draw of the game's generator.
-int32_t drawBelow(int32_t n) { return static_cast<int32_t>(std::floor(randomUnit() * n)); }
+int32_t drawBelow(int32_t n) {
+    return static_cast<int32_t>(std::floor(randomUnit() * n));
+}
 
 // Each road cell gets its ordinal among the road cells of its row, counted
 // from column 0; a gap does not restart the count.
@@ -55,7 +59,8 @@ void placeVehicles(GameState& game) {
             // A civilian car's kind is the road code it stands on: 1 or 2.
             const int32_t code = game.track[static_cast<size_t>(row * game.trackWidth + column)];
             const int32_t kind = drawBelow(10) < kCivilianShareIn10 ? code : int32_t{kTank};
-            placeVehicle(game, game.traffic.vehicles[static_cast<size_t>(count)], column, row, kind);
+            placeVehicle(game, game.traffic.vehicles[static_cast<size_t>(count)], column, row,
+                         kind);
             if (++count == kMaxPlacedVehicles) return;
         }
     }

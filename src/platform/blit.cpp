@@ -65,7 +65,9 @@ ErrorCode drawImage(float x, float y, const Image* image) {
 
 }  // namespace
 
-ErrorCode blit(float x, float y, const Image* image) { return drawImage<OpaqueRow>(x, y, image); }
+ErrorCode blit(float x, float y, const Image* image) {
+    return drawImage<OpaqueRow>(x, y, image);
+}
 
 ErrorCode blitTransparent(float x, float y, const Image* image) {
     return drawImage<KeyedRow>(x, y, image);

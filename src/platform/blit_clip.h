@@ -22,7 +22,7 @@ struct ClippedBlock {
 // in the view (and on the screen); false when nothing does. Inline: it runs
 // once per sprite, and small sprites are drawn by the hundred each frame.
 inline bool clipToView(int64_t x, int64_t y, int64_t width, int64_t height, const ScreenView& view,
-                ClippedBlock& block) {
+                       ClippedBlock& block) {
     // The view always lies on the screen; intersecting anyway keeps every
     // write inside the page whatever the view holds.
     const int64_t left = std::max<int64_t>(view.left, 0);

@@ -25,7 +25,8 @@ ErrorCode loadBitmapBytes(std::span<const uint8_t> file, Image* image) {
         .columns = std::min<int64_t>(format.width, image->header.width),
         .rows = std::min<int64_t>(format.height, image->header.height),
     };
-    if (format.compression == BmpCompression::kRle8 || format.compression == BmpCompression::kRle4) {
+    if (format.compression == BmpCompression::kRle8 ||
+        format.compression == BmpCompression::kRle4) {
         return decodeRleRows(file, format, decoder, target);
     }
     return decodePlainRows(file, format, decoder, target);

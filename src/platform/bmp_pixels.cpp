@@ -50,9 +50,10 @@ BmpPixelDecoder makePixelDecoder(std::span<const uint8_t> file, const BmpFormat&
     decoder.palette.fill(kOpaque);
     for (uint32_t i = 0; i < format.paletteEntries; ++i) {
         // paletteEntriesHeld has checked that every entry lies inside the file.
-        const uint8_t* entry =
-            file.data() + format.paletteOffset + static_cast<uint64_t>(i) * format.paletteEntryBytes;
-        decoder.palette[i] = kOpaque | uint32_t{entry[2]} << 16 | uint32_t{entry[1]} << 8 | entry[0];
+        const uint8_t* entry = file.data() + format.paletteOffset +
+                               static_cast<uint64_t>(i) * format.paletteEntryBytes;
+        decoder.palette[i] =
+            kOpaque | uint32_t{entry[2]} << 16 | uint32_t{entry[1]} << 8 | entry[0];
     }
     for (size_t i = 0; i < decoder.channels.size(); ++i) {
         decoder.channels[i] = maskedChannel(format.masks[i]);
@@ -78,7 +79,8 @@ void decodeRow(const BmpPixelDecoder& decoder, const uint8_t* stored, uint32_t* 
             const uint32_t indexMask = (1u << bits) - 1;
             for (int64_t x = 0; x < columns; ++x) {
                 const uint32_t slot = static_cast<uint32_t>(x) % perByte;
-                const uint32_t index = (stored[x / perByte] >> (8 - bits - slot * bits)) & indexMask;
+                const uint32_t index =
+                    (stored[x / perByte] >> (8 - bits - slot * bits)) & indexMask;
                 out[x] = decoder.palette[index];
             }
             return;

@@ -13,11 +13,13 @@ ErrorCode decodePlainRows(std::span<const uint8_t> file, const BmpFormat& format
     for (int64_t y = 0; y < target.rows; ++y) {
         const auto storedIndex = static_cast<uint64_t>(format.topDown ? y : format.height - 1 - y);
         if (storedIndex < rowsHeld) {
-            const uint8_t* stored = file.data() + format.pixelOffset + storedIndex * format.rowBytes;
+            const uint8_t* stored =
+                file.data() + format.pixelOffset + storedIndex * format.rowBytes;
             decodeRow(decoder, stored, target.row(y), target.columns);
         }
     }
-    return rowsHeld >= static_cast<uint64_t>(format.height) ? ErrorCode::kOk : ErrorCode::kFileError;
+    return rowsHeld >= static_cast<uint64_t>(format.height) ? ErrorCode::kOk
+                                                            : ErrorCode::kFileError;
 }
 
 }  // namespace kestrway

@@ -11,7 +11,7 @@ namespace {
 enum RleEscape : uint8_t { kEndOfLine = 0, kEndOfBitmap = 1, kDelta = 2 };
 
 class RleWriter {
-public:
+  public:
     RleWriter(const BmpFormat& format, const BmpPixelDecoder& decoder, const BmpTarget& target)
         : format_(format), decoder_(decoder), target_(target) {}
 
@@ -45,7 +45,7 @@ public:
         return x_ <= format_.width && y_ <= format_.height;
     }
 
-private:
+  private:
     const BmpFormat& format_;
     const BmpPixelDecoder& decoder_;
     const BmpTarget& target_;

@@ -11,6 +11,8 @@ const uint8_t kBuiltinFont[256 * kGlyphHeight] = {
 
 }  // namespace
 
-const uint8_t* builtinGlyph(uint8_t code) { return kBuiltinFont + code * kGlyphHeight; }
+const uint8_t* builtinGlyph(uint8_t code) {
+    return kBuiltinFont + code * kGlyphHeight;
+}
 
 }  // namespace kestrway

@@ -12,11 +12,15 @@ namespace {
 std::array<std::FILE*, kMaxFileNumber + 1> gFiles{};
 std::string gDataFolder;
 
-bool validNumber(int32_t fileNumber) { return fileNumber >= 1 && fileNumber <= kMaxFileNumber; }
+bool validNumber(int32_t fileNumber) {
+    return fileNumber >= 1 && fileNumber <= kMaxFileNumber;
+}
 
 }  // namespace
 
-void setDataFolder(std::string_view folder) { gDataFolder.assign(folder); }
+void setDataFolder(std::string_view folder) {
+    gDataFolder.assign(folder);
+}
 
 std::string hostPath(std::string_view fileName) {
     std::string path(fileName);

@@ -25,7 +25,9 @@ inline constexpr std::string_view CloseKey{"\xFFk", 2};
 
 // A key without a character: 255 + 256 x its code (the scan code for the
 // cursor keys).
-constexpr uint32_t extendedKeyCode(uint32_t code) { return 255u + 256u * code; }
+constexpr uint32_t extendedKeyCode(uint32_t code) {
+    return 255u + 256u * code;
+}
 
 // -1 while the key is held down, 0 otherwise (also for codes outside 0..127
 // and before the screen is open).

@@ -16,8 +16,12 @@ void startProgram(int argc, char** argv) {
     for (int i = 0; i < argc; ++i) gArguments.emplace_back(argv[i] != nullptr ? argv[i] : "");
 }
 
-const std::vector<std::string>& programArguments() { return gArguments; }
+const std::vector<std::string>& programArguments() {
+    return gArguments;
+}
 
-void endProgram(int32_t exitCode) { backendEndProgram(exitCode); }
+void endProgram(int32_t exitCode) {
+    backendEndProgram(exitCode);
+}
 
 }  // namespace kestrway

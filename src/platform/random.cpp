@@ -64,6 +64,8 @@ ErrorCode seedRandom(double seed) {
     return ErrorCode::kOk;
 }
 
-double randomUnit() { return gRandom.next(); }
+double randomUnit() {
+    return gRandom.next();
+}
 
 }  // namespace kestrway

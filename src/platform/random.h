@@ -19,12 +19,12 @@ double randomUnit();
 // The generator itself, so tests and tools can run one without touching the
 // program's.
 class GameRandom {
-public:
+  public:
     void seed(double seed);
     double next();
     uint32_t stateWord(int32_t index) const { return state_[static_cast<size_t>(index)]; }
 
-private:
+  private:
     void twist();
     std::array<uint32_t, 624> state_{};
     int32_t index_ = 624;

@@ -29,9 +29,13 @@ void fillPixels(uint32_t* pixels, size_t count, uint32_t colour) {
 
 }  // namespace
 
-ScreenDevice& screenDevice() { return gDevice; }
+ScreenDevice& screenDevice() {
+    return gDevice;
+}
 
-std::mutex& screenMutex() { return gScreenMutex; }
+std::mutex& screenMutex() {
+    return gScreenMutex;
+}
 
 int32_t pixelCoordinate(float value) {
     // NaN and values beyond the int32 range would make the conversion
@@ -126,7 +130,9 @@ ErrorCode unlockScreen(int32_t firstLine, int32_t lastLine) {
     return ErrorCode::kOk;
 }
 
-uint32_t* screenPixels() { return gDevice.open ? gDevice.work : nullptr; }
+uint32_t* screenPixels() {
+    return gDevice.open ? gDevice.work : nullptr;
+}
 
 ErrorCode clearScreen() {
     if (!gDevice.open) return ErrorCode::kIllegalCall;

@@ -30,7 +30,8 @@ ErrorCode drawText(float x, float y, std::string_view text) {
         const int64_t cellLeft = left + kGlyphWidth * i;
         if (cellLeft >= viewRight) break;
         if (cellLeft + kGlyphWidth <= view.left) continue;
-        const int32_t firstColumn = static_cast<int32_t>(std::max<int64_t>(0, view.left - cellLeft));
+        const int32_t firstColumn =
+            static_cast<int32_t>(std::max<int64_t>(0, view.left - cellLeft));
         const int32_t endColumn =
             static_cast<int32_t>(std::min<int64_t>(kGlyphWidth, viewRight - cellLeft));
         const uint8_t* glyph = builtinGlyph(static_cast<uint8_t>(text[static_cast<size_t>(i)]));

@@ -48,6 +48,8 @@ ErrorCode sleepUntilKey(int32_t ms) {
     return ErrorCode::kOk;
 }
 
-double timerSeconds() { return backendSeconds(); }
+double timerSeconds() {
+    return backendSeconds();
+}
 
 }  // namespace kestrway

@@ -20,7 +20,9 @@ constexpr int32_t kBoatVehicle = 1;
 // The tile under the car's middle decides water and spanners.
 constexpr int32_t kCarCentre = 16;
 
-bool keyDown(int32_t scanCode) { return isKeyDown(scanCode) != 0; }
+bool keyDown(int32_t scanCode) {
+    return isKeyDown(scanCode) != 0;
+}
 
 // Holding a key changes the gear once; it must be released to change again.
 void shiftGear(GameState& game, int32_t scanCode, int32_t& latch, int32_t step, int32_t limit) {

@@ -10,7 +10,7 @@
 namespace kestrway {
 
 class Decimal {
-public:
+  public:
     explicit Decimal(int64_t value, std::string_view suffix = {}) {
         char* end = std::to_chars(text_, text_ + 20, value).ptr;
         for (char c : suffix.substr(0, sizeof text_ - static_cast<size_t>(end - text_))) *end++ = c;
@@ -18,7 +18,7 @@ public:
     }
     std::string_view view() const { return {text_, length_}; }
 
-private:
+  private:
     char text_[24] = {};
     size_t length_ = 0;
 };

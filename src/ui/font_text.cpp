@@ -37,7 +37,8 @@ int32_t fontTextWidth(const Image* fontImage, std::string_view text) {
 void drawCentredText(const Image* fontImage, int32_t y, std::string_view text) {
     const int32_t width = fontTextWidth(fontImage, text);
     // Halves go to the even neighbour: the default rounding mode.
-    const auto x = static_cast<float>(std::nearbyint((kScreenWidth - static_cast<double>(width)) / 2.0));
+    const auto x =
+        static_cast<float>(std::nearbyint((kScreenWidth - static_cast<double>(width)) / 2.0));
     drawFontText(x, static_cast<float>(y), text, fontImage);
 }
 

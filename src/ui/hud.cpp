@@ -25,7 +25,9 @@ inline __attribute__((always_inline)) void halveColours(uint32_t* row, int32_t c
 
 using HalveRow = void (*)(uint32_t*, int32_t);
 
-void halveRowBaseline(uint32_t* row, int32_t count) { halveColours(row, count); }
+void halveRowBaseline(uint32_t* row, int32_t count) {
+    halveColours(row, count);
+}
 
 #if defined(__x86_64__)
 // The same loop with AVX2's wider registers, so the pass runs at memory
@@ -35,9 +37,13 @@ __attribute__((target("avx2"))) void halveRowAvx2(uint32_t* row, int32_t count) 
     halveColours(row, count);
 }
 
-HalveRow chooseHalveRow() { return __builtin_cpu_supports("avx2") ? halveRowAvx2 : halveRowBaseline; }
+HalveRow chooseHalveRow() {
+    return __builtin_cpu_supports("avx2") ? halveRowAvx2 : halveRowBaseline;
+}
 #else
-HalveRow chooseHalveRow() { return halveRowBaseline; }
+HalveRow chooseHalveRow() {
+    return halveRowBaseline;
+}
 #endif
 
 }  // namespace
@@ -62,7 +68,7 @@ void dimScreen() {
     lockScreen();
     for (int32_t y = 0; y < kScreenHeight; ++y) {
         halveRow(reinterpret_cast<uint32_t*>(pixels + static_cast<ptrdiff_t>(y) * info.pitch),
-                     kScreenWidth);
+                 kScreenWidth);
     }
     unlockScreen(-1, -1);
 }

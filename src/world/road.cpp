@@ -1,12 +1,13 @@
 // The scrolling road: the scroll step between the track's two ends, the
 // visible rows with their obstacles and firing towers, and the spanners.
+#include "world/road.h"
+
 #include <cmath>
 
 #include "actors/shots.h"
 #include "platform/image.h"
 #include "platform/random.h"
 #include "platform/screen.h"
-#include "world/road.h"
 
 namespace kestrway {
 
@@ -22,7 +23,9 @@ constexpr int32_t kTowerFireBelow = 5;
 constexpr size_t kSpannerPicture = 0;
 
 // Codes beyond the tile set draw as a blank slot and have no behaviour.
-size_t tileSlot(uint8_t code) { return static_cast<size_t>(code < kTileSlots ? code : kBlankSlot); }
+size_t tileSlot(uint8_t code) {
+    return static_cast<size_t>(code < kTileSlots ? code : kBlankSlot);
+}
 
 // Speeds stay within 4 pixels a frame, so one wrap a frame is enough.
 void scroll(GameState& game) {
@@ -68,8 +71,10 @@ void drawRows(GameState& game) {
             game.obstacles[obstacleCount++] = ScreenPoint{x, y};
             const double roll = randomUnit();
             if (code == kTower && std::floor(roll * kTowerFireRange) < kTowerFireBelow) {
-                fireSideShot(game.shots, x + kTowerShotOffset, y + kTowerShotOffset, +1, kEnemyShot);
-                fireSideShot(game.shots, x + kTowerShotOffset, y + kTowerShotOffset, -1, kEnemyShot);
+                fireSideShot(game.shots, x + kTowerShotOffset, y + kTowerShotOffset, +1,
+                             kEnemyShot);
+                fireSideShot(game.shots, x + kTowerShotOffset, y + kTowerShotOffset, -1,
+                             kEnemyShot);
             }
         }
     }

@@ -1,9 +1,10 @@
 // Assembling a stage's track from eight map chunks.
+#include "world/track.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "platform/random.h"
-#include "world/track.h"
 
 namespace kestrway {
 

@@ -16,7 +16,9 @@ constexpr int32_t kSpannerRowSpan = 200;
 constexpr int32_t kSpannerMargin = 8;
 constexpr int32_t kTowerChanceBase = 3;  // per cent at stage 0
 
-int32_t randomBelow(int32_t n) { return static_cast<int32_t>(std::floor(randomUnit() * n)); }
+int32_t randomBelow(int32_t n) {
+    return static_cast<int32_t>(std::floor(randomUnit() * n));
+}
 
 // A neighbour before the start of the track counts as not road.
 uint8_t codeAt(const GameState& game, int32_t entry) {
@@ -64,7 +66,8 @@ void placeSpanners(GameState& game) {
             const int32_t column = randomBelow(kTrackWidth);
             const int32_t row = randomBelow(kSpannerRowSpan) + kFirstSpannerRow;
             if (game.track[static_cast<size_t>(row * kTrackWidth + column)] < kTree) {
-                spanner = Spanner{kTileSize * column + kSpannerMargin, kTileSize * row + kSpannerMargin};
+                spanner =
+                    Spanner{kTileSize * column + kSpannerMargin, kTileSize * row + kSpannerMargin};
                 break;
             }
         }

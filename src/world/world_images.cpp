@@ -1,11 +1,12 @@
 // The tile and pickup pictures: created once at start-up, the stage's tile
 // pictures reloaded into the same images at every stage start.
+#include "world/world_images.h"
+
 #include <string>
 
 #include "platform/image.h"
 #include "platform/random.h"
 #include "world/road.h"
-#include "world/world_images.h"
 
 namespace kestrway {
 

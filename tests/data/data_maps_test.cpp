@@ -26,7 +26,9 @@ uint8_t code(size_t chunk, int32_t row, int32_t column) {
     return game.mapChunks[chunk][static_cast<size_t>(row * kTrackWidth + column)];
 }
 
-bool isRoad(uint8_t value) { return value == 1 || value == 2; }
+bool isRoad(uint8_t value) {
+    return value == 1 || value == 2;
+}
 
 // Road cells counted from the left, as the traffic numbers its lanes; 0 off the road.
 int32_t lane(size_t chunk, int32_t row, int32_t column) {

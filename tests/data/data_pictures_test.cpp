@@ -14,7 +14,9 @@ namespace {
 
 constexpr uint32_t kCreationFill = 0xFF64FF64;  // what the game fills picture images with
 
-bool isMask(uint32_t pixel) { return (pixel & 0xFFFFFF) == kMaskColour; }
+bool isMask(uint32_t pixel) {
+    return (pixel & 0xFFFFFF) == kMaskColour;
+}
 
 ImagePtr loadPicture(const std::string& path, int32_t width, int32_t height) {
     ImagePtr image = createImage(width, height, kCreationFill);

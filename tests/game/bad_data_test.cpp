@@ -1,7 +1,6 @@
 // The game starts and plays whatever lies in its data folder: nothing at
 // all, maps full of unknown codes, truncated or garbage pictures and maps.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -42,7 +41,8 @@ void playExpectingCleanEnd(const fs::path& folder) {
     std::string broken;
     EXPECT_EQ(harness.run([&](GameState& game) {
         if (broken.empty()) broken = brokenInvariant(game);
-    }), 0);
+    }),
+              0);
     EXPECT_EQ(broken, "");
     EXPECT_GT(harness.playFrames(), 500);
 }
@@ -52,19 +52,25 @@ TEST(BadData, MissingTruncatedGarbageOrHugeFilesAreSurvived) {
     const std::pair<const char*, Rewrite> cases[] = {
         {"no files at all", nullptr},
         {"truncated", [](const std::string& whole) { return whole.substr(0, whole.size() / 3); }},
-        {"garbage", [&](const std::string&) {
+        {"garbage",
+         [&](const std::string&) {
              std::string bytes = "BM";
              const size_t size = 2 + random() % 3000;
              while (bytes.size() < size) bytes.push_back(static_cast<char>(random()));
              return bytes;
          }},
         // A 40-byte header claiming 2^31-1 by -2^31 pixels of 32 bits, then nothing.
-        {"huge header", [](const std::string&) {
-             return std::string("BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xFF\xFF\xFF\x7F\0\0\0\x80\x01\0\x20\0", 30) +
+        {"huge header",
+         [](const std::string&) {
+             return std::string(
+                        "BM\0\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\xFF\xFF\xFF\x7F\0\0\0\x80\x01\0\x20"
+                        "\0",
+                        30) +
                     std::string(24, '\0');
          }},
     };
-    const fs::path folder = fs::temp_directory_path() / ("kestrway_bad_" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("kestrway_bad_" + std::to_string(::getpid()));
     for (const auto& [name, rewrite] : cases) {
         SCOPED_TRACE(name);
         fs::remove_all(folder);
@@ -75,8 +81,8 @@ TEST(BadData, MissingTruncatedGarbageOrHugeFilesAreSurvived) {
             const fs::path file = folder / fs::relative(entry.path(), KESTRWAY_DATA_DIR);
             fs::create_directories(file.parent_path());
             std::ifstream in(entry.path(), std::ios::binary);
-            std::ofstream(file, std::ios::binary)
-                << rewrite(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+            std::ofstream(file, std::ios::binary) << rewrite(
+                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
         }
         playExpectingCleanEnd(folder);
     }
@@ -84,7 +90,8 @@ TEST(BadData, MissingTruncatedGarbageOrHugeFilesAreSurvived) {
 }
 
 TEST(BadData, MapsFullOfUnknownCodesArePlayed) {
-    const ChunkRows high = uniformChunk(std::string("\xFF\x15\x80\x16\xC8\x15\xFF\xFE\x15\x30\x40\x7F\x99\x15\x21\xFF"));
+    const ChunkRows high = uniformChunk(
+        std::string("\xFF\x15\x80\x16\xC8\x15\xFF\xFE\x15\x30\x40\x7F\x99\x15\x21\xFF"));
     ChunkRows mixed = uniformChunk("....1112222....T");
     for (size_t row = 0; row < mixed.size(); row += 3) mixed[row][6] = '\xF0';
     TestDataFolder data({high, mixed, high, mixed});

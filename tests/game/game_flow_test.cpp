@@ -27,7 +27,8 @@ TEST(GameFlow, EscapeReleasedInPlayGoesBackToTheTitleKeepingTheScores) {
     headless::pressCloseButton(2.0);
     EXPECT_EQ(harness.run([](GameState& game) {
         if (headless::virtualSeconds() >= 0.5 && headless::virtualSeconds() < 0.6) game.score = 50;
-    }), 0);
+    }),
+              0);
     EXPECT_TRUE(harness.passAt(0.05).titleShown);
     EXPECT_NE(harness.passAt(0.5).frameCounter, harness.passAt(0.6).frameCounter);
     EXPECT_FALSE(harness.passAt(1.15).titleShown);  // held, not yet released
@@ -66,17 +67,21 @@ TEST(GameFlow, CloseButtonAndEscapeEndTheGameFromTheRightScreens) {
     };
     const Case cases[] = {
         {"close on the title", [] { headless::pressCloseButton(0.05); }, 0.049, 0.071},
-        {"close on Get Ready, then in play", [] {
+        {"close on Get Ready, then in play",
+         [] {
              headless::typeKey(' ', 0.1);
              headless::pressCloseButton(0.2);
              headless::typeKey(' ', 0.4);
              headless::pressCloseButton(0.8);
-         }, 0.8, 0.821},
+         },
+         0.8, 0.821},
         {"Escape on the title", [] { headless::holdKey(kScanEscape, 0.1, 0.5); }, 0.5, 0.52},
-        {"Escape on Get Ready", [] {
+        {"Escape on Get Ready",
+         [] {
              headless::typeKey(' ', 0.1);
              headless::holdKey(kScanEscape, 0.3, 5.0);
-         }, 0.3, 0.32},
+         },
+         0.3, 0.32},
     };
     TestDataFolder data({});
     for (const Case& c : cases) {
@@ -104,7 +109,8 @@ TEST(GameFlow, DestroyedCarWrecksThenGameOverRecordsTheScores) {
     EXPECT_EQ(harness.run([&](GameState& game) {
         if (headless::virtualSeconds() >= 0.5 && headless::virtualSeconds() < 0.6) game.score = 130;
         if (destroyedAt < 0 && game.damageLevel >= 5) destroyedAt = headless::virtualSeconds();
-    }), 0);
+    }),
+              0);
     const GameState& game = harness.game();
     ASSERT_GT(destroyedAt, 0);
     EXPECT_LT(destroyedAt, 3.5);
@@ -137,7 +143,8 @@ TEST(GameFlow, FinishingAStageAddsTheBonusAndStartsTheNext) {
             headless::typeKey(' ', now + 0.5);
         }
         // Spaces typed during play must not answer the next screen.
-        if (finishedAt < 0 && now > 1.0 && static_cast<int64_t>(now * 100) % 10 == 0) headless::typeKey(' ', now);
+        if (finishedAt < 0 && now > 1.0 && static_cast<int64_t>(now * 100) % 10 == 0)
+            headless::typeKey(' ', now);
         if (secondStageAt < 0 && game.stageNumber == 2) {
             secondStageAt = now;
             headless::holdKey(kScanEscape, now + 0.2, now + 1.0);  // quits Get Ready at once

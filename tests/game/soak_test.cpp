@@ -55,8 +55,10 @@ TEST(Soak, WholeGamesKeepEveryInvariant) {
         try {
             EXPECT_EQ(harness.run([&](GameState& game) {
                 broken = brokenInvariant(game);
-                if (!broken.empty() || headless::virtualSeconds() > runSeconds) throw BudgetReached{};
-            }), 0);
+                if (!broken.empty() || headless::virtualSeconds() > runSeconds)
+                    throw BudgetReached{};
+            }),
+                      0);
             ++programEnds;
         } catch (const BudgetReached&) {
         }

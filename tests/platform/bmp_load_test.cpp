@@ -24,7 +24,9 @@ using Pixels = std::vector<uint32_t>;
 using Bytes = std::vector<uint8_t>;
 
 // Colour i, opaque.
-constexpr uint32_t c(uint32_t index) { return 0xFF000000 | index; }
+constexpr uint32_t c(uint32_t index) {
+    return 0xFF000000 | index;
+}
 
 struct BmpFields {
     uint32_t headerSize = 40;
@@ -58,8 +60,10 @@ Bytes makeBmp(const BmpFields& bmp) {
     put(bytes, 30, bmp.compression, 4);
     put(bytes, 46, bmp.colorsUsed, 4);
     for (size_t i = 0; i < bmp.masks.size(); ++i) put(bytes, masksAt + 4 * i, bmp.masks[i], 4);
-    for (size_t i = 0; i < bmp.palette.size(); ++i) put(bytes, paletteAt + 4 * i, bmp.palette[i], 4);
-    std::copy(bmp.pixels.begin(), bmp.pixels.end(), bytes.begin() + static_cast<ptrdiff_t>(pixelsAt));
+    for (size_t i = 0; i < bmp.palette.size(); ++i)
+        put(bytes, paletteAt + 4 * i, bmp.palette[i], 4);
+    std::copy(bmp.pixels.begin(), bmp.pixels.end(),
+              bytes.begin() + static_cast<ptrdiff_t>(pixelsAt));
     return bytes;
 }
 
@@ -68,7 +72,8 @@ Bytes makeBmp(const BmpFields& bmp) {
 Bytes packRows(size_t width, size_t bits, const Pixels& values) {
     const size_t rowBytes = (width * bits / 8 + 3) / 4 * 4;
     Bytes rows(rowBytes * (values.size() / width), 0);
-    for (size_t i = 0; i < values.size(); ++i) put(rows, i / width * rowBytes + i % width * bits / 8, values[i], bits / 8);
+    for (size_t i = 0; i < values.size(); ++i)
+        put(rows, i / width * rowBytes + i % width * bits / 8, values[i], bits / 8);
     return rows;
 }
 
@@ -79,7 +84,9 @@ ErrorCode loadExact(const Bytes& file, Image* image) {
     return loadBitmapBytes({copy.get(), file.size()}, image);
 }
 
-ImagePtr blank(int32_t width, int32_t height) { return createImage(width, height, kU); }
+ImagePtr blank(int32_t width, int32_t height) {
+    return createImage(width, height, kU);
+}
 
 // The image's pixels row by row, spare pixels left out.
 Pixels pixelsOf(const Image& image) {
@@ -95,39 +102,61 @@ Bytes readFile(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-bool sameHeader(const ImageHeader& a, const ImageHeader& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameHeader(const ImageHeader& a, const ImageHeader& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 using BmpLoadTest = OpenScreenTest;
 
 TEST_F(BmpLoadTest, MaskedFormsAndColourTablesGiveExactColoursAndAlpha) {
     std::vector<std::tuple<std::string, BmpFields, Pixels>> cases = {
         {"5-6-5 bit fields after a 40-byte header",
-         {.width = 3, .bitCount = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x001F},
+         {.width = 3,
+          .bitCount = 16,
+          .compression = 3,
+          .masks = {0xF800, 0x07E0, 0x001F},
           .pixels = packRows(3, 16, {0xF800, 0x07E0, 0x0821})},
          {0xFFFF0000, 0xFF00FF00, 0xFF080408}},
         {"1-bit and 2-bit components repeat their bits, an empty mask gives 0",
-         {.width = 3, .bitCount = 16, .compression = 3, .masks = {0x8000, 0x0003, 0},
+         {.width = 3,
+          .bitCount = 16,
+          .compression = 3,
+          .masks = {0x8000, 0x0003, 0},
           .pixels = packRows(3, 16, {0x8000, 0x0002, 0xFFFF})},
          {0xFFFF0000, 0xFF00AA00, 0xFFFFFF00}},
         {"32 bits keep the fourth byte as alpha",
          {.width = 2, .bitCount = 32, .pixels = packRows(2, 32, {0x00204020, 0x7F000000})},
          {0x00204020, 0x7F000000}},
         {"32-bit bit fields after a 40-byte header have no alpha",
-         {.bitCount = 32, .compression = 3, .masks = {0xFF, 0xFF00, 0xFF0000}, .pixels = packRows(1, 32, {0xFF332211})},
+         {.bitCount = 32,
+          .compression = 3,
+          .masks = {0xFF, 0xFF00, 0xFF0000},
+          .pixels = packRows(1, 32, {0xFF332211})},
          {0x00112233}},
         {"indices past the 2 entries counted are black",
-         {.width = 3, .bitCount = 8, .colorsUsed = 2, .palette = {1, 2, 3}, .pixels = packRows(3, 8, {1, 2, 255})},
+         {.width = 3,
+          .bitCount = 8,
+          .colorsUsed = 2,
+          .palette = {1, 2, 3},
+          .pixels = packRows(3, 8, {1, 2, 255})},
          {c(2), c(0), c(0)}},
         {"uncounted, the table ends where the pixel rows begin",
-         {.width = 4, .bitCount = 8, .palette = {1, 2, 3}, .pixels = packRows(4, 8, {2, 3, 4, 255})},
+         {.width = 4,
+          .bitCount = 8,
+          .palette = {1, 2, 3},
+          .pixels = packRows(4, 8, {2, 3, 4, 255})},
          {c(3), c(0), c(0), c(0)}},
     };
     for (uint32_t size : {56u, 108u, 124u}) {
-        BmpFields bmp{.headerSize = size, .bitCount = 32, .masks = {0xFF00, 0xFF0000, 0xFF000000, 0xFF},
+        BmpFields bmp{.headerSize = size,
+                      .bitCount = 32,
+                      .masks = {0xFF00, 0xFF0000, 0xFF000000, 0xFF},
                       .pixels = packRows(1, 32, {0x11223344})};
-        cases.emplace_back(std::to_string(size) + "-byte header, masks unused", bmp, Pixels{0x11223344});
+        cases.emplace_back(std::to_string(size) + "-byte header, masks unused", bmp,
+                           Pixels{0x11223344});
         bmp.compression = 3;
-        cases.emplace_back(std::to_string(size) + "-byte header with bit fields", bmp, Pixels{0x44332211});
+        cases.emplace_back(std::to_string(size) + "-byte header with bit fields", bmp,
+                           Pixels{0x44332211});
     }
     for (const auto& [what, bmp, expected] : cases) {
         ImagePtr image = blank(bmp.width, 1);
@@ -137,13 +166,18 @@ TEST_F(BmpLoadTest, MaskedFormsAndColourTablesGiveExactColoursAndAlpha) {
 }
 
 TEST_F(BmpLoadTest, FilesItCannotReadLeaveTheImageUnchanged) {
-    const Bytes good = makeBmp(
-        {.width = 2, .height = 2, .bitCount = 8, .palette = {0x112233, 0x445566}, .pixels = Bytes(8, 1)});
+    const Bytes good = makeBmp({.width = 2,
+                                .height = 2,
+                                .bitCount = 8,
+                                .palette = {0x112233, 0x445566},
+                                .pixels = Bytes(8, 1)});
     std::vector<Bytes> refused = {
         {},
         {good.begin(), good.begin() + 20},
-        {good.begin(), good.begin() + 60},                                // ends inside the colour table
-        makeBmp({.width = kMaxInt, .height = kMaxInt, .bitCount = 32})};  // rows past 32-bit sizes in 54 bytes
+        {good.begin(), good.begin() + 60},  // ends inside the colour table
+        makeBmp({.width = kMaxInt,
+                 .height = kMaxInt,
+                 .bitCount = 32})};  // rows past 32-bit sizes in 54 bytes
     const std::tuple<size_t, uint32_t, size_t> patches[] = {
         {1, 'A', 1},          // not "BM"
         {10, 0, 4},           // no pixel-row offset
@@ -171,11 +205,13 @@ TEST_F(BmpLoadTest, FilesItCannotReadLeaveTheImageUnchanged) {
 TEST_F(BmpLoadTest, ShortFilesKeepTheRowsReadBeforeTheEnd) {
     // Bottom row first, two of four rows held: picture rows 3 and 2 load.
     ImagePtr image = blank(1, 4);
-    EXPECT_EQ(loadExact(makeBmp({.height = 4, .bitCount = 32, .pixels = packRows(1, 32, {10, 11})}), image.get()),
+    EXPECT_EQ(loadExact(makeBmp({.height = 4, .bitCount = 32, .pixels = packRows(1, 32, {10, 11})}),
+                        image.get()),
               ErrorCode::kFileError);
     EXPECT_EQ(pixelsOf(*image), (Pixels{kU, kU, 11, 10}));
     // Top row first, 2^31 - 1 rows claimed, the third cut short.
-    Bytes file = makeBmp({.height = -kMaxInt, .bitCount = 32, .pixels = packRows(1, 32, {10, 11, 12})});
+    Bytes file =
+        makeBmp({.height = -kMaxInt, .bitCount = 32, .pixels = packRows(1, 32, {10, 11, 12})});
     file.pop_back();
     image = blank(1, 4);
     EXPECT_EQ(loadExact(file, image.get()), ErrorCode::kFileError);
@@ -193,7 +229,12 @@ TEST_F(BmpLoadTest, BrokenRleStreamsFailKeepingWhatWasDecoded) {
         {6, 1, 0},                       // a code cut in half
     };
     for (const Bytes& stream : broken) {
-        const BmpFields bmp{.width = 6, .height = 3, .bitCount = 8, .compression = 1, .palette = {0, 1}, .pixels = stream};
+        const BmpFields bmp{.width = 6,
+                            .height = 3,
+                            .bitCount = 8,
+                            .compression = 1,
+                            .palette = {0, 1},
+                            .pixels = stream};
         ImagePtr image = blank(6, 3);
         EXPECT_EQ(loadExact(makeBmp(bmp), image.get()), ErrorCode::kFileError) << stream.size();
         EXPECT_EQ(Pixels(image->row(2), image->row(2) + 6), Pixels(6, c(1))) << stream.size();
@@ -206,10 +247,10 @@ constexpr uint32_t kSentinel = 0x12345678;  // no suite file gives this pixel
 // Forms the game does not read (other header sizes, compressions from 4,
 // more than 32 bits per pixel) and bad files whose headers rule them out.
 const std::set<std::string> kRefused = {
-    "q/pal1huffmsb.bmp", "q/pal8os2v2-16.bmp",  "q/pal8os2v2-sz.bmp", "q/pal8os2v2.bmp", "q/rgb24jpeg.bmp",
-    "q/rgb24png.bmp",    "q/rgb24rle24.bmp",    "q/rgb32h52.bmp",     "q/rgba32abf.bmp", "q/rgba64.bmp",
-    "b/badbitcount.bmp", "b/badheadersize.bmp", "b/badplanes.bmp",    "b/badwidth.bmp",  "b/reallybig.bmp",
-    "b/rletopdown.bmp"};
+    "q/pal1huffmsb.bmp", "q/pal8os2v2-16.bmp", "q/pal8os2v2-sz.bmp", "q/pal8os2v2.bmp",
+    "q/rgb24jpeg.bmp",   "q/rgb24png.bmp",     "q/rgb24rle24.bmp",   "q/rgb32h52.bmp",
+    "q/rgba32abf.bmp",   "q/rgba64.bmp",       "b/badbitcount.bmp",  "b/badheadersize.bmp",
+    "b/badplanes.bmp",   "b/badwidth.bmp",     "b/reallybig.bmp",    "b/rletopdown.bmp"};
 
 TEST_F(BmpLoadTest, SuiteGoodFilesMatchTheirReferencesAndTheRestFailSafely) {
     std::ifstream list(kSuite + "/images.tsv");
@@ -217,12 +258,16 @@ TEST_F(BmpLoadTest, SuiteGoodFilesMatchTheirReferencesAndTheRestFailSafely) {
     std::string name, reference;
     int32_t headerSize = 0, bits = 0, compression = 0, goodCompared = 0;
     int64_t fileWidth = 0, fileHeight = 0;
-    while (list >> name >> headerSize >> bits >> compression >> fileWidth >> fileHeight >> reference) {
+    while (list >> name >> headerSize >> bits >> compression >> fileWidth >> fileHeight >>
+           reference) {
         SCOPED_TRACE(name);
         int32_t referenceWidth = 0, referenceHeight = 0;
-        // Three columns more and five rows fewer than the file: its top-left part lands on the image.
-        const auto width = static_cast<int32_t>(std::clamp<int64_t>(std::abs(fileWidth) + 3, 1, 512));
-        const auto height = static_cast<int32_t>(std::clamp<int64_t>(std::abs(fileHeight) - 5, 1, 512));
+        // Three columns more and five rows fewer than the file: its top-left part lands on the
+        // image.
+        const auto width =
+            static_cast<int32_t>(std::clamp<int64_t>(std::abs(fileWidth) + 3, 1, 512));
+        const auto height =
+            static_cast<int32_t>(std::clamp<int64_t>(std::abs(fileHeight) - 5, 1, 512));
         ImagePtr image = createImage(width, height, kSentinel);
         const ImageHeader before = image->header;
         const ErrorCode result = loadBitmap(kSuite + "/images/" + name, image.get());
@@ -232,16 +277,20 @@ TEST_F(BmpLoadTest, SuiteGoodFilesMatchTheirReferencesAndTheRestFailSafely) {
         // Bad RLE streams and short files load in part; the other bad files may load.
         const bool fails = refused || (name[0] == 'b' && (runLength || name == "b/shortfile.bmp"));
         const bool mayFail = fails || name[0] == 'b';
-        EXPECT_TRUE(result == ErrorCode::kFileError ? mayFail : result == ErrorCode::kOk && !fails) << static_cast<int>(result);
-        EXPECT_TRUE(!refused || pixelsOf(*image) == Pixels(static_cast<size_t>(width * height), kSentinel));
+        EXPECT_TRUE(result == ErrorCode::kFileError ? mayFail : result == ErrorCode::kOk && !fails)
+            << static_cast<int>(result);
+        EXPECT_TRUE(!refused ||
+                    pixelsOf(*image) == Pixels(static_cast<size_t>(width * height), kSentinel));
         // The non-square file's reference is a smoothed rendering stretched to twice its height.
         if (result != ErrorCode::kOk || name == "g/pal8nonsquare.bmp" ||
             std::sscanf(reference.c_str(), "%dx%d", &referenceWidth, &referenceHeight) != 2) {
             continue;
         }
-        const Bytes want = readFile(kSuite + "/reference/" + name.substr(0, name.size() - 4) + ".rgba");
+        const Bytes want =
+            readFile(kSuite + "/reference/" + name.substr(0, name.size() - 4) + ".rgba");
         ASSERT_EQ(want.size(), size_t{4} * referenceWidth * referenceHeight);
-        // Fewer than 8 bits per component may differ by 1: the reference rounds where the game repeats bits.
+        // Fewer than 8 bits per component may differ by 1: the reference rounds where the game
+        // repeats bits.
         const int32_t colourSlack = bits == 16 || compression == 3 ? 1 : 0;
         const bool ownAlpha = bits == 32 && name.find("/rgba32") != std::string::npos;
         int64_t compared = 0, skipped = 0;
@@ -254,10 +303,12 @@ TEST_F(BmpLoadTest, SuiteGoodFilesMatchTheirReferencesAndTheRestFailSafely) {
                     ++skipped;  // left alone by an RLE stream
                 } else {
                     const uint8_t* rgba = &want[4 * static_cast<size_t>(y * referenceWidth + x)];
-                    // A fully transparent reference pixel carries no colour. Up to 24 bits, pixels are opaque.
+                    // A fully transparent reference pixel carries no colour. Up to 24 bits, pixels
+                    // are opaque.
                     for (int32_t channel = 0; channel < 3 && rgba[3] != 0; ++channel) {
                         const auto value = static_cast<int32_t>(got >> (16 - 8 * channel) & 0xFF);
-                        ASSERT_LE(std::abs(value - rgba[channel]), colourSlack) << std::hex << got << " at " << x << "," << y;
+                        ASSERT_LE(std::abs(value - rgba[channel]), colourSlack)
+                            << std::hex << got << " at " << x << "," << y;
                     }
                     const auto alpha = static_cast<int32_t>(got >> 24);
                     const int32_t wantAlpha = ownAlpha ? rgba[3] : bits <= 24 ? 0xFF : alpha;
@@ -266,7 +317,8 @@ TEST_F(BmpLoadTest, SuiteGoodFilesMatchTheirReferencesAndTheRestFailSafely) {
                 }
             }
         }
-        EXPECT_TRUE(runLength ? compared > skipped : compared > 0 && skipped == 0) << compared << ", " << skipped;
+        EXPECT_TRUE(runLength ? compared > skipped : compared > 0 && skipped == 0)
+            << compared << ", " << skipped;
         goodCompared += name[0] == 'g';
     }
     EXPECT_EQ(goodCompared, 26);
@@ -276,12 +328,14 @@ TEST_F(BmpLoadTest, FuzzCorpusInputsLoadSafelyIntoSpriteAndFontImages) {
     ImagePtr sprite = blank(32, 32);
     ImagePtr font = createImage(1073, 24);
     int32_t inputs = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(KESTRWAY_SOURCE_DIR "/fuzz/corpus/bmp")) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(KESTRWAY_SOURCE_DIR "/fuzz/corpus/bmp")) {
         const Bytes file = readFile(entry.path());
         for (Image* image : {sprite.get(), font.get()}) {
             const ImageHeader before = image->header;
             const ErrorCode result = loadExact(file, image);
-            EXPECT_TRUE(result == ErrorCode::kOk || result == ErrorCode::kFileError) << entry.path();
+            EXPECT_TRUE(result == ErrorCode::kOk || result == ErrorCode::kFileError)
+                << entry.path();
             EXPECT_TRUE(sameHeader(before, image->header)) << entry.path();
         }
         ++inputs;

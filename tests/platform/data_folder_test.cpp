@@ -1,12 +1,11 @@
 // Finding the data folder from the working directory or the installed copy.
-#include <gtest/gtest.h>
+#include "platform/data_folder.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <vector>
-
-#include "platform/data_folder.h"
 
 namespace kestrway {
 namespace {
@@ -26,16 +25,19 @@ TEST(DataFolder, WorkingDirectoryThenBesideTheProgramThenTheShareFolder) {
         {{"prefix/share/kestrway"}, "prefix/share/kestrway"},
         {{}, ""},
     };
-    const fs::path root = fs::temp_directory_path() / ("kestrway_datafolder_" + std::to_string(::getpid()));
+    const fs::path root =
+        fs::temp_directory_path() / ("kestrway_datafolder_" + std::to_string(::getpid()));
     const std::string exe = (root / "prefix" / "bin" / "kestrway").string();
     for (const Case& c : cases) {
         fs::remove_all(root);
         fs::create_directories(root / "work" / "gfx");  // incomplete: not the game's data
         fs::create_directories(root / "prefix" / "bin");
         for (const char* folder : c.withData) {
-            for (const char* part : {"gfx", "fonts", "map"}) fs::create_directories(root / folder / part);
+            for (const char* part : {"gfx", "fonts", "map"})
+                fs::create_directories(root / folder / part);
         }
-        EXPECT_EQ(findDataFolder((root / "work").string(), exe), *c.found ? (root / c.found).string() : "")
+        EXPECT_EQ(findDataFolder((root / "work").string(), exe),
+                  *c.found ? (root / c.found).string() : "")
             << c.found;
     }
     EXPECT_EQ(findDataFolder((root / "work").string(), ""), "");

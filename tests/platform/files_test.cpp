@@ -1,12 +1,12 @@
 // Numbered file reading: positions counted from 1, zero fill, number errors.
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
-#include "platform/files.h"
 #include "platform/headless/headless.h"
 
 namespace kestrway {
@@ -14,7 +14,7 @@ namespace {
 
 // A data folder holding sub/data.bin: the bytes 1..100.
 class FilesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         headless::reset();
         std::filesystem::create_directories(folder_ / "sub");

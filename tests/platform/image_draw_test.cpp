@@ -37,15 +37,19 @@ void freshScreen() {
 void expectScreen(const std::function<uint32_t(int64_t x, int64_t y)>& expected) {
     for (int32_t y = 0; y < kScreenHeight; ++y) {
         for (int32_t x = 0; x < kScreenWidth; ++x) {
-            ASSERT_EQ(screenPixels()[y * kScreenWidth + x], expected(x, y)) << "at " << x << "," << y;
+            ASSERT_EQ(screenPixels()[y * kScreenWidth + x], expected(x, y))
+                << "at " << x << "," << y;
         }
     }
 }
 
-constexpr int64_t kStart[] = {0, 2, 5, 6};  // the first font columns of A, B and C, and the end of C
+constexpr int64_t kStart[] = {0, 2, 5,
+                              6};  // the first font columns of A, B and C, and the end of C
 
 // Font pixel (x, row) as drawn: unique, with alpha 0.
-uint32_t fontPixel(int64_t x, int64_t row) { return static_cast<uint32_t>(row << 8 | x); }
+uint32_t fontPixel(int64_t x, int64_t row) {
+    return static_cast<uint32_t>(row << 8 | x);
+}
 
 // A font of A, B and C, kGlyphRows high, whose header row is zero past the
 // widths; each glyph's top-left pixel is the mask colour under alpha 0x7F.
@@ -70,8 +74,8 @@ void expectGlyphs(int64_t top, const std::vector<Glyph>& glyphs) {
         uint32_t expected = kBackground;
         for (const auto& [code, left] : glyphs) {
             const int64_t column = x - left + kStart[code - 'A'], row = y - top;
-            if (column >= kStart[code - 'A'] && column < kStart[code - 'A' + 1] && row >= 0 && row < kGlyphRows &&
-                (row > 0 || column > kStart[code - 'A'])) {
+            if (column >= kStart[code - 'A'] && column < kStart[code - 'A' + 1] && row >= 0 &&
+                row < kGlyphRows && (row > 0 || column > kStart[code - 'A'])) {
                 expected = fontPixel(column, row);
             }
         }
@@ -92,13 +96,16 @@ TEST_F(ImageDrawTest, CreateRoundsThePitchAndFillsEveryByteOfAnAlignedBlock) {
         EXPECT_EQ(std::memcmp(&image->header, &expected, sizeof expected), 0) << width;
         // Every pixel, the spare ones at each row's end included.
         const auto* area = reinterpret_cast<const uint32_t*>(image->pixelArea());
-        EXPECT_EQ(std::count(area, area + pitch / 4 * 3, fill.value_or(0xFFFF00FF)), pitch / 4 * 3) << width;
+        EXPECT_EQ(std::count(area, area + pitch / 4 * 3, fill.value_or(0xFFFF00FF)), pitch / 4 * 3)
+            << width;
     }
 }
 
 TEST_F(ImageDrawTest, BadSizesMissingImagesAndBrokenFontsDrawNothing) {
     const std::tuple<int32_t, int32_t, ErrorCode> refused[] = {
-        {0, 10, ErrorCode::kIllegalCall}, {10, -1, ErrorCode::kIllegalCall}, {1 << 20, 1 << 10, ErrorCode::kOutOfMemory}};
+        {0, 10, ErrorCode::kIllegalCall},
+        {10, -1, ErrorCode::kIllegalCall},
+        {1 << 20, 1 << 10, ErrorCode::kOutOfMemory}};
     for (const auto& [width, height, code] : refused) {
         ErrorCode result = ErrorCode::kOk;
         EXPECT_EQ(createImage(width, height, std::nullopt, &result), nullptr);
@@ -119,15 +126,22 @@ TEST_F(ImageDrawTest, BadSizesMissingImagesAndBrokenFontsDrawNothing) {
 TEST_F(ImageDrawTest, CopiesClipAtEachEdgeAndMarkOnlyTheLinesDrawn) {
     // 32x32, every pixel different, opaque and never the mask colour.
     ImagePtr image = createImage(32, 32);
-    for (uint32_t i = 0; i < 32 * 32; ++i) image->row(static_cast<int32_t>(i / 32))[i % 32] = 0xFF000000 | i << 4;
-    const std::tuple<int64_t, int64_t, Runs> cases[] = {
-        {-10, -10, {{0, 21}}}, {630, 470, {{470, 479}}}, {-10, 460, {{460, 479}}}, {640, 0, {}},
-        {-32, 0, {}},          {0, 480, {}},             {0, -32, {}},             {3000000000, -3000000000, {}}};
+    for (uint32_t i = 0; i < 32 * 32; ++i)
+        image->row(static_cast<int32_t>(i / 32))[i % 32] = 0xFF000000 | i << 4;
+    const std::tuple<int64_t, int64_t, Runs> cases[] = {{-10, -10, {{0, 21}}},
+                                                        {630, 470, {{470, 479}}},
+                                                        {-10, 460, {{460, 479}}},
+                                                        {640, 0, {}},
+                                                        {-32, 0, {}},
+                                                        {0, 480, {}},
+                                                        {0, -32, {}},
+                                                        {3000000000, -3000000000, {}}};
     for (const auto& [left, top, runs] : cases) {
         for (const bool keyed : {false, true}) {
             freshScreen();
             const auto x = static_cast<float>(left), y = static_cast<float>(top);
-            EXPECT_EQ(keyed ? blitTransparent(x, y, image.get()) : blit(x, y, image.get()), ErrorCode::kOk);
+            EXPECT_EQ(keyed ? blitTransparent(x, y, image.get()) : blit(x, y, image.get()),
+                      ErrorCode::kOk);
             EXPECT_EQ(changedRuns(), runs) << left << "," << top;
             expectScreen([&](int64_t sx, int64_t sy) {
                 if (sx < left || sx >= left + 32 || sy < top || sy >= top + 32) return kBackground;
@@ -143,7 +157,7 @@ TEST_F(ImageDrawTest, TransparentCopySkipsTheMaskColourAtAnyAlphaAndDrawsTheRest
     const uint32_t source[] = {0x00FF00FF, 0xFFFF00FF, 0x7FFF00FF, 0xFF64FF64, 0x00FF00FE};
     std::copy(std::begin(source), std::end(source), image->row(0));
     EXPECT_EQ(blitTransparent(-0.4f, 3, image.get()), ErrorCode::kOk);  // -0.4 is pixel 0
-    EXPECT_EQ(blit(0, 4, image.get()), ErrorCode::kOk);                 // opaque: every pixel as it is
+    EXPECT_EQ(blit(0, 4, image.get()), ErrorCode::kOk);  // opaque: every pixel as it is
     for (int32_t x = 0; x < 5; ++x) {
         EXPECT_EQ(pixel(x, 3), x < 3 ? kBackground : source[x] & 0x00FFFFFF) << x;
         EXPECT_EQ(pixel(x, 4), source[x]) << x;
@@ -158,7 +172,8 @@ TEST(KeyedRowCopy, VectorAndScalarAgreeForEveryLengthAndStart) {
         // and mixed groups of pixels all occur.
         for (uint32_t& p : source) {
             const uint32_t value = generator();
-            p = value % 4 < static_cast<uint32_t>(trial % 5) ? (value & 0xFF000000) | kMaskColour : value;
+            p = value % 4 < static_cast<uint32_t>(trial % 5) ? (value & 0xFF000000) | kMaskColour
+                                                             : value;
         }
         for (size_t i = 0; i < scalar.size(); ++i) scalar[i] = vector[i] = generator();
         const int64_t count = trial % 41;

@@ -1,7 +1,8 @@
 // Held keys, the typed-key ring and the key waits, through presenter passes.
+#include "platform/keyboard.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/keyboard.h"
 #include "platform/timing.h"
 #include "support/open_screen_fixture.h"
 

@@ -1,12 +1,13 @@
 // The game's generator: its own seeding, and the standard MT19937 twist and
 // tempering checked against the standard library's engine.
+#include "platform/random.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <sstream>
 
 #include "platform/headless/headless.h"
-#include "platform/random.h"
 
 namespace kestrway {
 namespace {

@@ -58,7 +58,8 @@ TEST_F(ScreenTest, LocksNestAndUnlockMarksOnlyValidLineRanges) {
     struct Case {
         int32_t first, last, marked;
     };
-    for (const Case& c : {Case{10, 19, 10}, Case{20, 10, 0}, Case{0, 480, 0}, Case{470, -1, 10}, Case{-5, 4, 5}}) {
+    for (const Case& c :
+         {Case{10, 19, 10}, Case{20, 10, 0}, Case{0, 480, 0}, Case{470, -1, 10}, Case{-5, 4, 5}}) {
         headless::presentNow();  // takes every changed line
         lockScreen();
         unlockScreen(c.first, c.last);

@@ -60,17 +60,22 @@ TEST(WindowEvents, EventsBecomeTypedCodesAndWindowActions) {
     } cases[] = {
         {{textInput("a Z"), textInput("\xC3\xA9x\xC2\xA0"), textInput("\u20ACb\U0001F697c"),
           textInput("\xC3\x64\x80\x65\xC3")},
-         {'a', ' ', 'Z', 0xE9, 'x', 0xA0, 'b', 'c', 'd', 'e'}, "---"},
+         {'a', ' ', 'Z', 0xE9, 'x', 0xA0, 'b', 'c', 'd', 'e'},
+         "---"},
         {{keyDown(SDL_SCANCODE_ESCAPE), keyDown(SDL_SCANCODE_ESCAPE, 1),
           keyDown(SDL_SCANCODE_KP_ENTER), keyDown(SDL_SCANCODE_BACKSPACE)},
-         {27, 27, 13, 8}, "---"},
+         {27, 27, 13, 8},
+         "---"},
         {{keyDown(SDL_SCANCODE_UP), keyDown(SDL_SCANCODE_DOWN, 1), keyDown(SDL_SCANCODE_F1),
           keyDown(SDL_SCANCODE_KP_4), keyDown(SDL_SCANCODE_KP_8, 0, KMOD_NUM),
           keyDown(SDL_SCANCODE_A), keyDown(SDL_SCANCODE_SPACE)},
-         {0x48FF, 0x50FF, extendedKeyCode(59), 0x4BFF}, "---"},
+         {0x48FF, 0x50FF, extendedKeyCode(59), 0x4BFF},
+         "---"},
         {{windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_CLOSE), {SDL_QUIT}},
-         {kCloseKeyCode, kCloseKeyCode, kCloseKeyCode}, "---"},
-        {{keyDown(SDL_SCANCODE_RETURN, 0, KMOD_LALT), windowEvent(SDL_WINDOWEVENT_EXPOSED)}, {},
+         {kCloseKeyCode, kCloseKeyCode, kCloseKeyCode},
+         "---"},
+        {{keyDown(SDL_SCANCODE_RETURN, 0, KMOD_LALT), windowEvent(SDL_WINDOWEVENT_EXPOSED)},
+         {},
          "F-r"},
         {{keyDown(SDL_SCANCODE_F11), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST)}, {}, "Ff-"},
         {{keyDown(SDL_SCANCODE_F11, 1), windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED)}, {}, "--r"}};
@@ -104,9 +109,11 @@ TEST(PresentStep, ShowsOnlyTheChangedLinesWhateverTheAlphaByte) {
     std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
     ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
                                       shown.data(), kScreenPitch));
-    for (const auto& [x, y, colour] :
-         {std::tuple{0, 9, 0x204060u}, {0, 10, 0xA0B0C0u}, {639, 19, 0xA0B0C0u}, {0, 20, 0x204060u},
-          {320, 30, 0x204060u}}) {
+    for (const auto& [x, y, colour] : {std::tuple{0, 9, 0x204060u},
+                                       {0, 10, 0xA0B0C0u},
+                                       {639, 19, 0xA0B0C0u},
+                                       {0, 20, 0x204060u},
+                                       {320, 30, 0x204060u}}) {
         EXPECT_EQ(shown[y * kScreenWidth + x] & 0xFFFFFF, colour) << x << "," << y;
     }
     destroySdlWindow(window);

@@ -23,7 +23,8 @@ GameHarness::~GameHarness() {
 int32_t GameHarness::run(std::function<void(GameState&)> onPass) {
     headless::setPassHook([this, onPass] {
         passes_.push_back(PassRecord{headless::virtualSeconds(),
-                                     headless::presentedPixel(40, 40) == kTitleBlue, game_->frameCounter});
+                                     headless::presentedPixel(40, 40) == kTitleBlue,
+                                     game_->frameCounter});
         if (onPass) onPass(*game_);
     });
     try {
@@ -42,7 +43,8 @@ const PassRecord& GameHarness::passAt(double seconds) const {
 
 int64_t GameHarness::playFrames() const {
     int64_t frames = 0;
-    for (size_t i = 1; i < passes_.size(); ++i) frames += passes_[i].frameCounter != passes_[i - 1].frameCounter;
+    for (size_t i = 1; i < passes_.size(); ++i)
+        frames += passes_[i].frameCounter != passes_[i - 1].frameCounter;
     return frames;
 }
 

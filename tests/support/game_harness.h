@@ -20,7 +20,7 @@ struct PassRecord {
 };
 
 class GameHarness {
-public:
+  public:
     explicit GameHarness(const std::filesystem::path& dataFolder, double clockStart = 1000.0);
     ~GameHarness();
     // Runs runGame until endProgram; gives its exit code. onPass runs after
@@ -33,7 +33,7 @@ public:
     // First pass at or after a time.
     const PassRecord& passAt(double seconds) const;
 
-private:
+  private:
     std::unique_ptr<GameState> game_;
     std::vector<PassRecord> passes_;
 };

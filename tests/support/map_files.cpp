@@ -1,12 +1,12 @@
 // Writes test map chunks and test data folders.
 #include "support/map_files.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <cstdint>
 #include <fstream>
 #include <string_view>
-
-#include <unistd.h>
 
 namespace kestrway {
 
@@ -33,7 +33,7 @@ void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows) {
     put(out, 8, 2);  // bits per pixel
     for (int i = 0; i < 6; ++i) put(out, 0, 4);
     for (uint32_t i = 0; i < 256; ++i) put(out, i * 0x010101, 4);  // grey palette
-    for (int stored = 0; stored < 50; ++stored) {  // bottom row first
+    for (int stored = 0; stored < 50; ++stored) {                  // bottom row first
         const size_t chunkRow = static_cast<size_t>(49 - stored);
         const std::string row = chunkRow < rows.size() ? rows[chunkRow] : "";
         for (size_t column = 0; column < 16; ++column) {
@@ -61,6 +61,8 @@ TestDataFolder::~TestDataFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-ChunkRows uniformChunk(const std::string& row) { return ChunkRows(50, row); }
+ChunkRows uniformChunk(const std::string& row) {
+    return ChunkRows(50, row);
+}
 
 }  // namespace kestrway

@@ -21,14 +21,14 @@ void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows);
 // A temporary data folder: the real pictures and font (linked), and map
 // files "01".."04" from the given chunks (fewer chunks, fewer files).
 class TestDataFolder {
-public:
+  public:
     explicit TestDataFolder(const std::vector<ChunkRows>& chunks);
     ~TestDataFolder();
     TestDataFolder(const TestDataFolder&) = delete;
     TestDataFolder& operator=(const TestDataFolder&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

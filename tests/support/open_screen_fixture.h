@@ -9,7 +9,7 @@
 namespace kestrway {
 
 class OpenScreenTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         headless::reset();
         openScreen();

@@ -10,7 +10,7 @@ namespace {
 constexpr uint32_t kInk = 0xFF123456;
 
 class FontTextTest : public OpenScreenTest {
-protected:
+  protected:
     // A font covering 32..126, every glyph 4 wide except those given, all
     // solid ink below the header row.
     void makeFont(std::initializer_list<std::pair<char, uint8_t>> widths) {
@@ -22,7 +22,8 @@ protected:
         header[2] = 126;
         std::fill_n(header + 3, 95, uint8_t{4});
         for (auto [c, w] : widths) header[3 + c - 32] = w;
-        for (int32_t y = 1; y < kFontImageHeight; ++y) std::fill_n(font_->row(y), kFontImageWidth, kInk);
+        for (int32_t y = 1; y < kFontImageHeight; ++y)
+            std::fill_n(font_->row(y), kFontImageWidth, kInk);
     }
     // The first inked column of screen row y.
     static int32_t firstInk(int32_t y) {

@@ -1,4 +1,6 @@
 // The HUD's texts and colours, and dimming.
+#include "ui/hud.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -6,7 +8,6 @@
 #include "state/game_state.h"
 #include "support/open_screen_fixture.h"
 #include "support/text_check.h"
-#include "ui/hud.h"
 
 namespace kestrway {
 namespace {
@@ -25,8 +26,10 @@ TEST_F(HudTest, GreenLabelsWhiteValuesAndDamageRedFromThree) {
         uint32_t damageLabel;
     };
     auto game = std::make_unique<GameState>();
-    for (const Case& c : {Case{-10, 0, 0, "-10", "0", "0%", kGreen}, Case{120, 199, 2, "120", "199", "40%", kGreen},
-                          Case{120, 199, 3, "120", "199", "60%", kRed}, Case{7, 200, 5, "7", "200", "100%", kRed}}) {
+    for (const Case& c :
+         {Case{-10, 0, 0, "-10", "0", "0%", kGreen}, Case{120, 199, 2, "120", "199", "40%", kGreen},
+          Case{120, 199, 3, "120", "199", "60%", kRed},
+          Case{7, 200, 5, "7", "200", "100%", kRed}}) {
         game->score = c.score;
         game->bonus = c.bonus;
         game->damageLevel = c.damage;

@@ -47,13 +47,15 @@ struct HeadlessState {
 
 HeadlessState gState;
 
-int64_t toMs(double seconds) { return static_cast<int64_t>(seconds * 1000.0 + 0.5); }
+int64_t toMs(double seconds) {
+    return static_cast<int64_t>(seconds * 1000.0 + 0.5);
+}
 
 void addEvent(int64_t atMs, uint32_t code) {
     TimedEvent event{atMs, code};
-    auto at = std::upper_bound(gState.events.begin() + static_cast<std::ptrdiff_t>(gState.nextEvent),
-                               gState.events.end(), event,
-                               [](const TimedEvent& a, const TimedEvent& b) { return a.atMs < b.atMs; });
+    auto at = std::upper_bound(
+        gState.events.begin() + static_cast<std::ptrdiff_t>(gState.nextEvent), gState.events.end(),
+        event, [](const TimedEvent& a, const TimedEvent& b) { return a.atMs < b.atMs; });
     gState.events.insert(at, event);
 }
 
@@ -109,7 +111,9 @@ void backendSleep(int32_t ms) {
     gState.nowMs = target;
 }
 
-double backendSeconds() { return gState.clockStart + static_cast<double>(gState.nowMs) / 1000.0; }
+double backendSeconds() {
+    return gState.clockStart + static_cast<double>(gState.nowMs) / 1000.0;
+}
 
 void backendEndProgram(int32_t exitCode) {
     resetScreenDevice();
@@ -124,35 +128,51 @@ void reset() {
     gState = HeadlessState{};
 }
 
-void setClockStart(double seconds) { gState.clockStart = seconds; }
+void setClockStart(double seconds) {
+    gState.clockStart = seconds;
+}
 
-double virtualSeconds() { return static_cast<double>(gState.nowMs) / 1000.0; }
+double virtualSeconds() {
+    return static_cast<double>(gState.nowMs) / 1000.0;
+}
 
-int64_t presenterPasses() { return gState.passes; }
+int64_t presenterPasses() {
+    return gState.passes;
+}
 
 void holdKey(int32_t scanCode, double fromSeconds, double untilSeconds) {
     if (scanCode < 0 || scanCode >= kKeyStateCount) return;
     gState.holds.push_back(KeyHold{scanCode, toMs(fromSeconds), toMs(untilSeconds)});
 }
 
-void typeKey(uint32_t code, double atSeconds) { addEvent(toMs(atSeconds), code); }
+void typeKey(uint32_t code, double atSeconds) {
+    addEvent(toMs(atSeconds), code);
+}
 
 void typeText(std::string_view text, double atSeconds) {
     for (char c : text) typeKey(static_cast<unsigned char>(c), atSeconds);
 }
 
-void pressCloseButton(double atSeconds) { addEvent(toMs(atSeconds), kCloseKeyCode); }
+void pressCloseButton(double atSeconds) {
+    addEvent(toMs(atSeconds), kCloseKeyCode);
+}
 
-void changeFocus(double atSeconds) { addEvent(toMs(atSeconds), kFocusEvent); }
+void changeFocus(double atSeconds) {
+    addEvent(toMs(atSeconds), kFocusEvent);
+}
 
-void setPassHook(std::function<void()> hook) { gState.hook = std::move(hook); }
+void setPassHook(std::function<void()> hook) {
+    gState.hook = std::move(hook);
+}
 
 uint32_t presentedPixel(int32_t x, int32_t y) {
     if (x < 0 || y < 0 || x >= kScreenWidth || y >= kScreenHeight) return 0;
     return gState.window[static_cast<size_t>(y * kScreenWidth + x)];
 }
 
-void presentNow() { presenterPass(); }
+void presentNow() {
+    presenterPass();
+}
 
 }  // namespace headless
 
