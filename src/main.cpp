@@ -2,20 +2,22 @@
 // a thread of its own.
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <thread>
 
 #include "game/run_game.h"
+#include "platform/command_line.h"
 #include "platform/data_folder.h"
-#include "platform/files.h"
 #include "platform/sdl/presenter.h"
 #include "platform/sdl/sdl_setup.h"
 #include "state/game_state.h"
 
 int main(int argc, char** argv) {
+    if (kestrway::answerInformationRequest(argc, argv, std::cout)) return EXIT_SUCCESS;
     // Data in the working directory wins; otherwise the installed copy.
     std::error_code noDirectory;
-    kestrway::setDataFolder(kestrway::findDataFolder(
-        std::filesystem::current_path(noDirectory).string(), kestrway::executablePath()));
+    kestrway::chooseDataFolder(std::filesystem::current_path(noDirectory).string(),
+                               kestrway::executablePath(), std::cerr);
     if (!kestrway::startSdl()) {
         return EXIT_FAILURE;
     }

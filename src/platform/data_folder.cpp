@@ -18,15 +18,34 @@ bool holdsGameData(const std::filesystem::path& folder) {
 
 }  // namespace
 
-std::string findDataFolder(const std::string& workingDirectory, const std::string& executablePath) {
-    if (holdsGameData(workingDirectory)) return "";
-    if (executablePath.empty()) return "";
+std::vector<std::string> dataFolderCandidates(const std::string& workingDirectory,
+                                              const std::string& executablePath) {
+    std::vector<std::string> candidates{workingDirectory};
+    if (executablePath.empty()) return candidates;
     const std::filesystem::path programFolder = std::filesystem::path(executablePath).parent_path();
     for (const std::filesystem::path& candidate :
-         {programFolder, programFolder / ".." / "share" / "kestrway"}) {
-        if (holdsGameData(candidate)) return candidate.lexically_normal().string();
+         {programFolder, programFolder / ".." / "share" / "kestrway",
+          programFolder / ".." / "share" / "games" / "kestrway"}) {
+        candidates.push_back(candidate.lexically_normal().string());
+    }
+    return candidates;
+}
+
+std::string findDataFolder(const std::string& workingDirectory, const std::string& executablePath) {
+    const std::vector<std::string> candidates =
+        dataFolderCandidates(workingDirectory, executablePath);
+    if (holdsGameData(candidates[0])) return "";
+    for (size_t i = 1; i < candidates.size(); ++i) {
+        if (holdsGameData(candidates[i])) return candidates[i];
     }
     return "";
+}
+
+bool anyDataFolderFound(const std::string& workingDirectory, const std::string& executablePath) {
+    for (const std::string& candidate : dataFolderCandidates(workingDirectory, executablePath)) {
+        if (holdsGameData(candidate)) return true;
+    }
+    return false;
 }
 
 std::string executablePath() {

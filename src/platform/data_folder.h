@@ -3,13 +3,24 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kestrway {
 
+// The folders looked in, in order: the working directory, the executable's
+// own folder (an unpacked release), <its folder>/../share/kestrway (an
+// installed prefix) and <its folder>/../share/games/kestrway (Debian's
+// games layout, the program in /usr/games).
+std::vector<std::string> dataFolderCandidates(const std::string& workingDirectory,
+                                              const std::string& executablePath);
+
 // "" (read from the working directory) when workingDirectory holds gfx/,
-// fonts/ and map/; otherwise the first of the executable's own folder and
-// <its folder>/../share/kestrway that holds them; "" again when none does.
+// fonts/ and map/; otherwise the first other candidate that holds them; ""
+// again when none does.
 std::string findDataFolder(const std::string& workingDirectory, const std::string& executablePath);
+
+// True when any candidate holds gfx/, fonts/ and map/.
+bool anyDataFolderFound(const std::string& workingDirectory, const std::string& executablePath);
 
 // The running program's own path (empty when the system does not say).
 std::string executablePath();

@@ -12,4 +12,8 @@ if(TARGET kestrway)
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/player_session_test.sh $<TARGET_FILE:kestrway>
             $<TARGET_FILE:press_close_button>)
   set_tests_properties(e2e.player_session PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 180)
+  # The program answers --version with CMake's project version, before any window.
+  add_test(NAME program.version COMMAND $<TARGET_FILE:kestrway> --version)
+  set_tests_properties(program.version PROPERTIES
+    PASS_REGULAR_EXPRESSION "^Kestrway ${PROJECT_VERSION}\n$" TIMEOUT 10)
 endif()

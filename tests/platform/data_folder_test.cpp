@@ -13,8 +13,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The working directory wins when it holds gfx/, fonts/ and map/; then the
-// program's own folder; then <its folder>/../share/kestrway; else "".
-TEST(DataFolder, WorkingDirectoryThenBesideTheProgramThenTheShareFolder) {
+// program's own folder; then <its folder>/../share/kestrway, then
+// <its folder>/../share/games/kestrway; else "".
+TEST(DataFolder, WorkingDirectoryThenBesideTheProgramThenTheShareFolders) {
     struct Case {
         std::vector<const char*> withData;
         const char* found;  // relative to the root; "" for the working directory
@@ -22,7 +23,8 @@ TEST(DataFolder, WorkingDirectoryThenBesideTheProgramThenTheShareFolder) {
     const Case cases[] = {
         {{"work", "prefix/share/kestrway"}, ""},
         {{"prefix/bin", "prefix/share/kestrway"}, "prefix/bin"},
-        {{"prefix/share/kestrway"}, "prefix/share/kestrway"},
+        {{"prefix/share/kestrway", "prefix/share/games/kestrway"}, "prefix/share/kestrway"},
+        {{"prefix/share/games/kestrway"}, "prefix/share/games/kestrway"},
         {{}, ""},
     };
     const fs::path root =
@@ -38,6 +40,8 @@ TEST(DataFolder, WorkingDirectoryThenBesideTheProgramThenTheShareFolder) {
         }
         EXPECT_EQ(findDataFolder((root / "work").string(), exe),
                   *c.found ? (root / c.found).string() : "")
+            << c.found;
+        EXPECT_EQ(anyDataFolderFound((root / "work").string(), exe), !c.withData.empty())
             << c.found;
     }
     EXPECT_EQ(findDataFolder((root / "work").string(), ""), "");
