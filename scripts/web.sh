@@ -8,7 +8,7 @@ scripts/deps.sh --web
 
 # Emscripten's JavaScript optimiser needs acorn, which Debian installs as a
 # Node module outside the node on PATH's own search path.
-acorn=$(dpkg -L node-acorn | grep -m1 '/acorn/package.json$')
+acorn=$(dpkg -L node-acorn | grep '/acorn/package.json$')
 export NODE_PATH
 NODE_PATH=$(dirname "$(dirname "$acorn")")
 # Debian's prebuilt system libraries, used as they are (no download, no

@@ -1,0 +1,251 @@
+// Plays the browser version in Debian's headless Chromium, as a player
+// would: title, Get Ready, play, gears, back to the title, the end. Reads
+// the canvas's pixels to see each screen, and fails on any console error.
+//
+// node browser_test.mjs <site folder> <modules folder> [--measure]
+//   <site folder>     build/web (index.html, kestrway.js, .wasm, .data)
+//   <modules folder>  where npm installed puppeteer-core (build/web-test)
+//   --measure         also time the first title frame and the frame rate
+import { spawn, execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const [siteFolder, modulesFolder, ...options] = process.argv.slice(2);
+const measure = options.includes('--measure');
+const puppeteer = createRequire(path.join(path.resolve(modulesFolder), 'package.json'))('puppeteer-core');
+
+const kTitleBlue = [0, 0, 100];
+const kLabelGreen = [0, 255, 0];
+// Inside the title's border, above its logo: plain title blue.
+const kTitleSpot = { x: 100, y: 40 };
+// The HUD's "Score" label, and the bonus value under "Bonus".
+const kScoreLabel = { x: 528, y: 16, width: 64, height: 16 };
+const kBonusValue = { x: 528, y: 80, width: 64, height: 16 };
+// Grass left of the road: still while the car stands, moving when it drives.
+const kRoadside = { x: 0, y: 0, width: 24, height: 480 };
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// python3's static server on a free port of 127.0.0.1; resolves with the URL.
+function startServer(folder) {
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+                         { stdio: ['ignore', 'pipe', 'ignore'] });
+    return new Promise((resolve, reject) => {
+        let said = '';
+        server.stdout.on('data', (chunk) => {
+            said += chunk;
+            const port = /port (\d+)/.exec(said);
+            if (port) resolve({ server, url: `http://127.0.0.1:${port[1]}/` });
+        });
+        server.on('exit', (code) => reject(new Error(`the server ended (${code}) before serving`)));
+    });
+}
+
+// Installed in every page the test opens: looks at boxes of the canvas.
+function pageHelpers() {
+    // Keys whose default action (scrolling) the page let through. Listens
+    // after the game's own capturing listener, so it sees its verdict.
+    const scrollKeys = ['ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'Space', 'PageDown'];
+    const unprevented = [];
+    window.addEventListener('keydown', (event) => {
+        if (scrollKeys.includes(event.code) && !event.defaultPrevented) unprevented.push(event.code);
+    });
+    const pixels = (box) => document.getElementById('screen').getContext('2d')
+                                .getImageData(box.x, box.y, box.width, box.height).data;
+    window.kestrwayTest = {
+        unprevented,
+        holds(box, rgb) {
+            const data = pixels(box);
+            for (let i = 0; i < data.length; i += 4) {
+                if (data[i] === rgb[0] && data[i + 1] === rgb[1] && data[i + 2] === rgb[2]) return true;
+            }
+            return false;
+        },
+        digest(box) {
+            const data = pixels(box);
+            let digest = 0;
+            for (let i = 0; i < data.length; ++i) digest = (digest * 31 + data[i]) >>> 0;
+            return digest;
+        },
+    };
+}
+
+const holds = (page, box, rgb) => page.evaluate((b, c) => kestrwayTest.holds(b, c), box, rgb);
+const boxDigest = (page, box) => page.evaluate((b) => kestrwayTest.digest(b), box);
+
+async function waitForColour(page, box, rgb, timeout = 10000) {
+    await page.waitForFunction((b, c) => kestrwayTest.holds(b, c), { polling: 10, timeout }, box, rgb);
+}
+
+async function holdKey(page, key, ms) {
+    await page.keyboard.down(key);
+    await sleep(ms);
+    await page.keyboard.up(key);
+}
+
+const steps = [];
+const step = (name, run) => steps.push({ name, run });
+const context = { problems: [] };
+
+step('the title screen appears', async ({ page, url }) => {
+    await page.goto(url);
+    await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue);
+    context.firstTitleMs = await page.evaluate(() => performance.now());
+});
+
+step('Space shows Get Ready', async ({ page }) => {
+    await page.keyboard.press('Space');
+    await page.waitForFunction((b, c) => !kestrwayTest.holds(b, c), { polling: 10, timeout: 5000 },
+                               { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue);
+    if (await holds(page, kScoreLabel, kLabelGreen)) throw new Error('the HUD is up already');
+});
+
+step('Space starts play with the HUD', async ({ page }) => {
+    await page.keyboard.press('Space');
+    await waitForColour(page, kScoreLabel, kLabelGreen, 5000);
+});
+
+step('the road stands still until a gear is chosen', async ({ page }) => {
+    const before = await boxDigest(page, kRoadside);
+    await sleep(300);
+    if ((await boxDigest(page, kRoadside)) !== before) throw new Error('the roadside moved with the car standing');
+});
+
+step('Up twice drives the car and scrolls the road', async ({ page }) => {
+    await holdKey(page, 'ArrowUp', 100);
+    await sleep(100);
+    await holdKey(page, 'ArrowUp', 100);
+    const before = await boxDigest(page, kRoadside);
+    await page.waitForFunction((b, d) => kestrwayTest.digest(b) !== d, { polling: 20, timeout: 3000 },
+                               kRoadside, before);
+});
+
+step('arrows and Space keep their scrolling from the page', async ({ page }) => {
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.press('PageDown');
+    const unprevented = await page.evaluate(() => kestrwayTest.unprevented);
+    if (unprevented.length > 0) throw new Error(`the browser got: ${unprevented.join(', ')}`);
+});
+
+step('Escape held and released returns to the title', async ({ page }) => {
+    await holdKey(page, 'Escape', 200);
+    await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
+});
+
+if (measure) {
+    step('measure: frames per second over 15 s of play', async ({ page }) => {
+        await page.keyboard.press('Space');
+        await sleep(300);
+        await page.keyboard.press('Space');
+        await waitForColour(page, kScoreLabel, kLabelGreen, 5000);
+        // The bonus falls by one every 30 frames: the times of its changes
+        // give the frame rate. The car stands still, so the stage lasts.
+        const changes = await page.evaluate((box) => new Promise((resolve) => {
+            const digest = () => kestrwayTest.digest(box);
+            const times = [];
+            let last = digest();
+            const start = performance.now();
+            const look = () => {
+                const now = digest();
+                if (now !== last) {
+                    times.push(performance.now());
+                    last = now;
+                }
+                if (performance.now() - start < 15000) setTimeout(look, 2);
+                else resolve(times);
+            };
+            look();
+        }), kBonusValue);
+        if (changes.length < 10) throw new Error(`only ${changes.length} bonus changes in 15 s`);
+        const seconds = (changes[changes.length - 1] - changes[0]) / 1000;
+        context.framesPerSecond = ((changes.length - 1) * 30) / seconds;
+        context.bonusChanges = changes.length;
+        await holdKey(page, 'Escape', 200);
+        await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
+    });
+}
+
+step('Escape on the title ends the game and the page says so', async ({ page }) => {
+    await holdKey(page, 'Escape', 100);
+    await page.waitForFunction(() => document.body.dataset.state === 'ended', { timeout: 5000 });
+    const text = await page.$eval('#message-text', (element) => element.textContent);
+    if (!/ended/.test(text)) throw new Error(`the page says "${text}"`);
+    if (await page.$eval('#again', (element) => element.hidden)) throw new Error('no way to play again');
+});
+
+step('a missing data package is reported, not a blank page', async ({ browser, url }) => {
+    const page = await browser.newPage();
+    await page.setRequestInterception(true);
+    page.on('request', (request) =>
+        request.url().endsWith('.data') ? request.respond({ status: 404, body: '' }) : request.continue());
+    await page.goto(url);
+    await page.waitForFunction(() => document.body.dataset.state !== undefined, { timeout: 10000 });
+    const text = await page.$eval('#message-text', (element) => element.textContent);
+    if (!/could not start/.test(text)) throw new Error(`the page says "${text}"`);
+    await page.close();
+});
+
+step('opened from a file, the page explains itself', async ({ browser }) => {
+    const page = await browser.newPage();
+    const errors = [];
+    page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+    await page.goto(pathToFileURL(path.resolve(siteFolder, 'index.html')).href);
+    const text = await page.$eval('#message', (element) => (element.hidden ? '' : element.textContent));
+    if (!/served over http/.test(text)) throw new Error(`the page says "${text}"`);
+    if (errors.length > 0) throw new Error(`console errors: ${errors.join('; ')}`);
+    await page.close();
+});
+
+async function main() {
+    const { server, url } = await startServer(siteFolder);
+    const profile = mkdtempSync(path.join(tmpdir(), 'kestrway-chromium-'));
+    const browser = await puppeteer.launch({
+        executablePath: execFileSync('sh', ['-c', 'command -v chromium']).toString().trim(),
+        headless: true,
+        args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+               '--disable-background-networking', '--disable-component-update', '--disable-sync',
+               `--user-data-dir=${profile}`],
+    });
+    let passed = 0;
+    let failed = 0;
+    try {
+        const page = await browser.newPage();
+        await page.evaluateOnNewDocument(pageHelpers);
+        await page.setViewport({ width: 800, height: 640 });
+        page.on('console', (message) => {
+            if (message.type() === 'error') context.problems.push(`console: ${message.text()}`);
+        });
+        page.on('pageerror', (error) => context.problems.push(`page: ${error.message}`));
+        page.on('requestfailed', (request) => context.problems.push(`request: ${request.url()}`));
+        for (const { name, run } of steps) {
+            try {
+                await run({ browser, page, url });
+                if (context.problems.length > 0) throw new Error(context.problems.join('; '));
+                console.log(`ok - ${name}`);
+                ++passed;
+            } catch (error) {
+                console.log(`not ok - ${name}: ${error.message}`);
+                ++failed;
+                break;  // every step starts where the one before it left the game
+            }
+        }
+    } finally {
+        await browser.close();
+        server.kill();
+        rmSync(profile, { recursive: true, force: true });
+    }
+    if (context.firstTitleMs !== undefined) {
+        console.log(`first title frame: ${context.firstTitleMs.toFixed(0)} ms after navigation`);
+    }
+    if (context.framesPerSecond !== undefined) {
+        console.log(`frames per second: ${context.framesPerSecond.toFixed(2)} ` +
+                    `(${context.bonusChanges} bonus changes in 15 s)`);
+    }
+    console.log(`web: ${passed} passed, ${failed + (steps.length - passed - failed)} failed`);
+    process.exitCode = failed === 0 && passed === steps.length ? 0 : 1;
+}
+
+await main();
