@@ -15,7 +15,10 @@ set_target_properties(kestrway_web PROPERTIES
 # when emscripten_sleep is called. The game reaches its sleeps by direct
 # calls only, so indirect calls are not counted as paths to a sleep: that
 # keeps the drawing code (which calls through pointers) as it is.
-set(KESTRWAY_WEB_ASYNCIFY -sASYNCIFY -sASYNCIFY_IGNORE_INDIRECT=1)
+# (A cache variable, so that a measurement can build the default for
+# comparison.)
+set(KESTRWAY_WEB_ASYNCIFY "-sASYNCIFY;-sASYNCIFY_IGNORE_INDIRECT=1" CACHE STRING
+    "Emscripten's asynchronous sleep options")
 
 file(GLOB_RECURSE KESTRWAY_WEB_DATA CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/data/gfx/* ${CMAKE_SOURCE_DIR}/data/fonts/* ${CMAKE_SOURCE_DIR}/data/map/*)

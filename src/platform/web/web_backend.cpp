@@ -17,6 +17,17 @@ namespace {
 
 // As often as the other backends' presenters run.
 constexpr double kPassIntervalMs = 10.0;
+// Browser timers wake whole milliseconds late or later, and a timer set
+// from a timer is held to 4 ms at least; how late the last sleep woke is
+// taken off the next one, up to this much, so that sleeps average what the
+// game asked for. Longer delays (a hidden tab's timers) are not made up.
+constexpr double kMaxCarriedLatenessMs = 2.0;
+
+struct SleepPacing {
+    double latenessMs = 0.0;
+};
+
+SleepPacing gPacing;
 
 }  // namespace
 
@@ -30,16 +41,19 @@ void backendTitleChanged() {
 }
 
 void backendSleep(int32_t ms) {
-    // The frame just drawn goes out before the browser gets control, and
-    // keys that arrived meanwhile are in before the game looks at them.
+    // The sleep's time starts now: the pass below is the work the other
+    // backends' presenter does while the game sleeps. It sends the frame
+    // just drawn before the browser gets control, and the passes after
+    // each wake-up bring in the keys that arrived meanwhile.
+    const double end = emscripten_get_now() + ms - gPacing.latenessMs;
     web::presenterPass();
-    const double end = emscripten_get_now() + ms;
     for (;;) {
         const double left = end - emscripten_get_now();
-        if (left <= 0) break;
+        if (left < 0.5) break;
         emscripten_sleep(static_cast<unsigned>(std::min(left, kPassIntervalMs) + 0.5));
         web::presenterPass();
     }
+    gPacing.latenessMs = std::clamp(emscripten_get_now() - end, 0.0, kMaxCarriedLatenessMs);
 }
 
 double backendSeconds() {
