@@ -152,6 +152,40 @@ step('Escape held and released returns to the title', async ({ page }) => {
     await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
 });
 
+// Losing the focus drops every held key, so an Escape held at that moment
+// reads as released and play returns to the title.
+const focusLosses = [
+    { name: 'the window loses the focus',
+      lose: () => window.dispatchEvent(new Event('blur')),
+      regain: () => window.dispatchEvent(new Event('focus')) },
+    { name: 'the tab is hidden',
+      lose: () => {
+          Object.defineProperty(document, 'hidden', { value: true, configurable: true });
+          document.dispatchEvent(new Event('visibilitychange'));
+      },
+      regain: () => {
+          delete document.hidden;
+          document.dispatchEvent(new Event('visibilitychange'));
+          window.dispatchEvent(new Event('focus'));
+      } },
+];
+for (const loss of focusLosses) {
+    step(`a held Escape counts as released when ${loss.name}`, async ({ page }) => {
+        await page.keyboard.press('Space');
+        await sleep(200);
+        await page.keyboard.press('Space');
+        await waitForColour(page, kScoreLabel, kLabelGreen, 5000);
+        await page.keyboard.down('Escape');
+        await sleep(300);
+        if (!(await holds(page, kScoreLabel, kLabelGreen))) throw new Error('play ended with Escape held');
+        await page.evaluate(loss.lose);
+        await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
+        await page.keyboard.up('Escape');
+        await page.evaluate(loss.regain);
+        await sleep(200);
+    });
+}
+
 if (measure) {
     // Plays until the HUD goes (the car was wrecked) or the time is up;
     // returns the times the bonus changed and the game's mean work per wake-up.
