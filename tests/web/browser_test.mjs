@@ -7,7 +7,7 @@
 //   <modules folder>  where npm installed puppeteer-core (build/web-test)
 //   --measure         also time the first title frame and the frame rate
 import { spawn, execFileSync } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -19,6 +19,8 @@ const puppeteer = createRequire(path.join(path.resolve(modulesFolder), 'package.
 
 const kTitleBlue = [0, 0, 100];
 const kLabelGreen = [0, 255, 0];
+// A picture that could not be read keeps the colour it was made with.
+const kBlankPicture = [100, 255, 100];
 // Inside the title's border, above its logo: plain title blue.
 const kTitleSpot = { x: 100, y: 40 };
 // The HUD's "Score" label, and the bonus value under "Bonus".
@@ -264,6 +266,41 @@ step('a missing data package is reported, not a blank page', async ({ browser, u
     await page.waitForFunction(() => document.body.dataset.state !== undefined, { timeout: 10000 });
     const text = await page.$eval('#message-text', (element) => element.textContent);
     if (!/could not start/.test(text)) throw new Error(`the page says "${text}"`);
+    await page.close();
+});
+
+step('a picture missing from the data is drawn blank', async ({ browser, url }) => {
+    // The packed file list is in kestrway.js: renaming the logo there takes
+    // it away from the game's file system.
+    const script = readFileSync(path.join(siteFolder, 'kestrway.js'), 'utf8');
+    if (!script.includes('"/gfx/logo.bmp"')) throw new Error('the logo is not in the package list');
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(pageHelpers);
+    const problems = [];
+    page.on('console', (message) => { if (message.type() === 'error') problems.push(message.text()); });
+    page.on('pageerror', (error) => problems.push(error.message));
+    await page.setRequestInterception(true);
+    page.on('request', (request) => (request.url().endsWith('/kestrway.js')
+        ? request.respond({ contentType: 'text/javascript',
+                            body: script.replace('"/gfx/logo.bmp"', '"/gfx/logo.gone"') })
+        : request.continue()));
+    await page.goto(url);
+    await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue);
+    await sleep(200);
+    const logoArea = { x: 20, y: 64, width: 600, height: 48 };
+    const plain = await page.evaluate((box, rgb) => {
+        const data = document.getElementById('screen').getContext('2d')
+                         .getImageData(box.x, box.y, box.width, box.height).data;
+        for (let i = 0; i < data.length; i += 4) {
+            if (data[i] !== rgb[0] || data[i + 1] !== rgb[1] || data[i + 2] !== rgb[2]) return false;
+        }
+        return true;
+    }, logoArea, kBlankPicture);
+    if (!plain) throw new Error('the logo\'s place is not one blank colour');
+    if (await page.evaluate(() => document.body.dataset.state !== undefined)) {
+        throw new Error('the game stopped');
+    }
+    if (problems.length > 0) throw new Error(problems.join('; '));
     await page.close();
 });
 
