@@ -255,6 +255,18 @@ step('Escape on the title ends the game and the page says so', async ({ page }) 
     const text = await page.$eval('#message-text', (element) => element.textContent);
     if (!/ended/.test(text)) throw new Error(`the page says "${text}"`);
     if (await page.$eval('#again', (element) => element.hidden)) throw new Error('no way to play again');
+    // Keys after the end reach a program that has stopped: still no error.
+    await page.keyboard.press('Space');
+    await holdKey(page, 'ArrowUp', 50);
+    await sleep(100);
+});
+
+step('Play again starts a new game', async ({ page }) => {
+    await page.click('#again');
+    await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue);
+    if (await page.evaluate(() => !document.getElementById('message').hidden)) {
+        throw new Error('the end message stayed');
+    }
 });
 
 step('a missing data package is reported, not a blank page', async ({ browser, url }) => {
