@@ -322,7 +322,7 @@ step('opened from a file, the page explains itself', async ({ browser }) => {
     page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
     await page.goto(pathToFileURL(path.resolve(siteFolder, 'index.html')).href);
     const text = await page.$eval('#message', (element) => (element.hidden ? '' : element.textContent));
-    if (!/served over http/.test(text)) throw new Error(`the page says "${text}"`);
+    if (!/must come from a web server/.test(text)) throw new Error(`the page says "${text}"`);
     if (errors.length > 0) throw new Error(`console errors: ${errors.join('; ')}`);
     await page.close();
 });
