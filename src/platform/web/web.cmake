@@ -34,6 +34,8 @@ target_link_options(kestrway_web PRIVATE
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/map@/map")
 set_property(TARGET kestrway_web APPEND PROPERTY LINK_DEPENDS ${KESTRWAY_WEB_DATA})
 
-add_custom_command(TARGET kestrway_web POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_CURRENT_LIST_DIR}/page/index.html
-          ${KESTRWAY_WEB_OUTPUT_DIR}/index.html)
+add_custom_command(OUTPUT ${KESTRWAY_WEB_OUTPUT_DIR}/index.html
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/page/index.html
+          ${KESTRWAY_WEB_OUTPUT_DIR}/index.html
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/page/index.html)
+add_custom_target(kestrway_web_page ALL DEPENDS ${KESTRWAY_WEB_OUTPUT_DIR}/index.html)
