@@ -8,6 +8,15 @@ if [[ "${1:-}" == "--test" ]]; then
     packages+=(libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool x11-apps x11-utils imagemagick)
 fi
 
+# --- The browser version (scripts/web.sh, tests/web/run.sh,
+# packaging/web/package.sh): Emscripten with its prebuilt libraries, acorn
+# for its optimiser, Chromium for the browser test, Python's static server,
+# zip for the release. npm is not among them: the node on PATH brings its own.
+if [[ " $* " == *" --web "* || " $* " == *" --test "* ]]; then
+    packages+=(emscripten node-acorn chromium python3 zip)
+fi
+# --- end of the browser version's packages
+
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -2,7 +2,8 @@
 # Builds and runs the whole test suite: the normal build (unit, whole-game
 # scenario, data and real-window tests), the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the real window under
-# ThreadSanitizer, and the BMP and map loaders' fuzzers.
+# ThreadSanitizer, the browser version in headless Chromium, and the BMP and
+# map loaders' fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --test
@@ -34,6 +35,12 @@ if [[ -x tests/e2e/tsan_run.sh ]]; then
     tests/e2e/tsan_run.sh
     total=$((total + 1))
 fi
+
+# --- The browser version, played in headless Chromium
+echo "== The browser version in headless Chromium"
+tests/web/run.sh | tee "$log"
+total=$((total + $(grep -oE '^web: [0-9]+ passed' "$log" | grep -oE '[0-9]+')))
+# --- end of the browser version
 
 echo "== Fuzzing the BMP and map loaders"
 fuzz/run.sh

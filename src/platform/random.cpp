@@ -2,8 +2,8 @@
 // gives the same game on every machine.
 #include "platform/random.h"
 
-#include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "platform/timing.h"
 
@@ -56,7 +56,11 @@ double GameRandom::next() {
 
 ErrorCode seedRandom(double seed) {
     if (seed == -1.0) {
-        const uint64_t bits = std::bit_cast<uint64_t>(timerSeconds());
+        // memcpy rather than std::bit_cast, which older standard libraries
+        // (Emscripten's among them) lack.
+        const double now = timerSeconds();
+        uint64_t bits = 0;
+        std::memcpy(&bits, &now, sizeof bits);
         const uint32_t mixed = static_cast<uint32_t>(bits) ^ static_cast<uint32_t>(bits >> 32);
         seed = static_cast<double>(mixed);
     }

@@ -1,0 +1,34 @@
+// One presenter pass: keys and focus in, changed lines out.
+#include "platform/web/web_presenter.h"
+
+#include "platform/screen_device.h"
+#include "platform/web/canvas.h"
+#include "platform/web/web_focus.h"
+#include "platform/web/web_keyboard.h"
+
+namespace kestrway::web {
+
+void startPresenting() {
+    openCanvas();
+    startKeyboard();
+    startFocusWatch();
+    std::lock_guard lock(screenMutex());
+    markLinesChanged(0, kScreenHeight - 1);
+}
+
+void presenterPass() {
+    ScreenDevice& device = screenDevice();
+    // One thread: the game sleeps between its frames, never inside its own
+    // lock, but the lock is honoured in case a sleep ever lands there.
+    const bool lockHeld = device.lockCount > 0;
+    if (!lockHeld) screenMutex().lock();
+    if (device.open) {
+        if (applyFocusChanges()) setKeyStates(heldKeys());
+        deliverTypedKeys();
+        takeChangedLineRuns(
+            [&](int32_t first, int32_t last) { putScreenLines(device.work, first, last); });
+    }
+    if (!lockHeld) screenMutex().unlock();
+}
+
+}  // namespace kestrway::web

@@ -1,0 +1,380 @@
+// Plays the browser version in Debian's headless Chromium, as a player
+// would: title, Get Ready, play, gears, back to the title, the end. Reads
+// the canvas's pixels to see each screen, and fails on any console error.
+//
+// node browser_test.mjs <site folder> <modules folder> [--measure]
+//   <site folder>     build/web (index.html, kestrway.js, .wasm, .data)
+//   <modules folder>  where npm installed puppeteer-core (build/web-test)
+//   --measure         also time the first title frame and the frame rate
+import { spawn, execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const [siteFolder, modulesFolder, ...options] = process.argv.slice(2);
+const measure = options.includes('--measure');
+const puppeteer = createRequire(path.join(path.resolve(modulesFolder), 'package.json'))('puppeteer-core');
+
+const kTitleBlue = [0, 0, 100];
+const kLabelGreen = [0, 255, 0];
+// A picture that could not be read keeps the colour it was made with.
+const kBlankPicture = [100, 255, 100];
+// Inside the title's border, above its logo: plain title blue.
+const kTitleSpot = { x: 100, y: 40 };
+// The HUD's "Score" label, and the bonus value under "Bonus".
+const kScoreLabel = { x: 528, y: 16, width: 64, height: 16 };
+const kBonusValue = { x: 528, y: 80, width: 64, height: 16 };
+// Grass left of the road: still while the car stands, moving when it drives.
+const kRoadside = { x: 0, y: 0, width: 24, height: 480 };
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// python3's static server on a free port of 127.0.0.1; resolves with the URL.
+function startServer(folder) {
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+                         { stdio: ['ignore', 'pipe', 'ignore'] });
+    return new Promise((resolve, reject) => {
+        let said = '';
+        server.stdout.on('data', (chunk) => {
+            said += chunk;
+            const port = /port (\d+)/.exec(said);
+            if (port) resolve({ server, url: `http://127.0.0.1:${port[1]}/` });
+        });
+        server.on('exit', (code) => reject(new Error(`the server ended (${code}) before serving`)));
+    });
+}
+
+// Installed in every page the test opens: looks at boxes of the canvas.
+function pageHelpers() {
+    // Keys whose default action (scrolling) the page let through. Listens
+    // after the game's own capturing listener, so it sees its verdict.
+    const scrollKeys = ['ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'Space', 'PageDown'];
+    const unprevented = [];
+    window.addEventListener('keydown', (event) => {
+        if (scrollKeys.includes(event.code) && !event.defaultPrevented) unprevented.push(event.code);
+    });
+    // The time the game runs between two of its sleeps: from the moment the
+    // browser wakes it (a timer's callback) to its next timer.
+    const work = { on: false, since: 0, totalMs: 0, count: 0 };
+    const browserSetTimeout = window.setTimeout.bind(window);
+    window.setTimeout = (callback, ms, ...rest) => {
+        if (work.on && work.since > 0) {
+            work.totalMs += performance.now() - work.since;
+            ++work.count;
+            work.since = 0;
+        }
+        return browserSetTimeout((...args) => {
+            if (work.on) work.since = performance.now();
+            callback(...args);
+        }, ms, ...rest);
+    };
+    const pixels = (box) => document.getElementById('screen').getContext('2d')
+                                .getImageData(box.x, box.y, box.width, box.height).data;
+    window.kestrwayTest = {
+        unprevented,
+        work,
+        browserSetTimeout,
+        holds(box, rgb) {
+            const data = pixels(box);
+            for (let i = 0; i < data.length; i += 4) {
+                if (data[i] === rgb[0] && data[i + 1] === rgb[1] && data[i + 2] === rgb[2]) return true;
+            }
+            return false;
+        },
+        digest(box) {
+            const data = pixels(box);
+            let digest = 0;
+            for (let i = 0; i < data.length; ++i) digest = (digest * 31 + data[i]) >>> 0;
+            return digest;
+        },
+    };
+}
+
+const holds = (page, box, rgb) => page.evaluate((b, c) => kestrwayTest.holds(b, c), box, rgb);
+const boxDigest = (page, box) => page.evaluate((b) => kestrwayTest.digest(b), box);
+
+async function waitForColour(page, box, rgb, timeout = 10000) {
+    await page.waitForFunction((b, c) => kestrwayTest.holds(b, c), { polling: 10, timeout }, box, rgb);
+}
+
+async function holdKey(page, key, ms) {
+    await page.keyboard.down(key);
+    await sleep(ms);
+    await page.keyboard.up(key);
+}
+
+const steps = [];
+const step = (name, run) => steps.push({ name, run });
+const context = { problems: [] };
+
+step('the title screen appears', async ({ page, url }) => {
+    await page.goto(url);
+    await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue);
+    context.firstTitleMs = await page.evaluate(() => performance.now());
+});
+
+step('Space shows Get Ready', async ({ page }) => {
+    await page.keyboard.press('Space');
+    await page.waitForFunction((b, c) => !kestrwayTest.holds(b, c), { polling: 10, timeout: 5000 },
+                               { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue);
+    if (await holds(page, kScoreLabel, kLabelGreen)) throw new Error('the HUD is up already');
+});
+
+step('Space starts play with the HUD', async ({ page }) => {
+    await page.keyboard.press('Space');
+    await waitForColour(page, kScoreLabel, kLabelGreen, 5000);
+});
+
+step('the road stands still until a gear is chosen', async ({ page }) => {
+    const before = await boxDigest(page, kRoadside);
+    await sleep(300);
+    if ((await boxDigest(page, kRoadside)) !== before) throw new Error('the roadside moved with the car standing');
+});
+
+step('Up twice drives the car and scrolls the road', async ({ page }) => {
+    await holdKey(page, 'ArrowUp', 100);
+    await sleep(100);
+    await holdKey(page, 'ArrowUp', 100);
+    const before = await boxDigest(page, kRoadside);
+    await page.waitForFunction((b, d) => kestrwayTest.digest(b) !== d, { polling: 20, timeout: 3000 },
+                               kRoadside, before);
+});
+
+step('arrows and Space keep their scrolling from the page', async ({ page }) => {
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.press('PageDown');
+    const unprevented = await page.evaluate(() => kestrwayTest.unprevented);
+    if (unprevented.length > 0) throw new Error(`the browser got: ${unprevented.join(', ')}`);
+});
+
+step('Escape held and released returns to the title', async ({ page }) => {
+    await holdKey(page, 'Escape', 200);
+    await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
+});
+
+// Losing the focus drops every held key, so an Escape held at that moment
+// reads as released and play returns to the title.
+const focusLosses = [
+    { name: 'the window loses the focus',
+      lose: () => window.dispatchEvent(new Event('blur')),
+      regain: () => window.dispatchEvent(new Event('focus')) },
+    { name: 'the tab is hidden',
+      lose: () => {
+          Object.defineProperty(document, 'hidden', { value: true, configurable: true });
+          document.dispatchEvent(new Event('visibilitychange'));
+      },
+      regain: () => {
+          delete document.hidden;
+          document.dispatchEvent(new Event('visibilitychange'));
+          window.dispatchEvent(new Event('focus'));
+      } },
+];
+for (const loss of focusLosses) {
+    step(`a held Escape counts as released when ${loss.name}`, async ({ page }) => {
+        await page.keyboard.press('Space');
+        await sleep(200);
+        await page.keyboard.press('Space');
+        await waitForColour(page, kScoreLabel, kLabelGreen, 5000);
+        await page.keyboard.down('Escape');
+        await sleep(300);
+        if (!(await holds(page, kScoreLabel, kLabelGreen))) throw new Error('play ended with Escape held');
+        await page.evaluate(loss.lose);
+        await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
+        await page.keyboard.up('Escape');
+        await page.evaluate(loss.regain);
+        await sleep(200);
+    });
+}
+
+if (measure) {
+    // Plays until the HUD goes (the car was wrecked) or the time is up;
+    // returns the times the bonus changed and the game's mean work per wake-up.
+    const measureSegment = (page, budgetMs) => page.evaluate((bonus, hud, green, budget) =>
+        new Promise((resolve) => {
+            const times = [];
+            let last = kestrwayTest.digest(bonus);
+            const start = performance.now();
+            Object.assign(kestrwayTest.work, { on: true, since: 0, totalMs: 0, count: 0 });
+            const look = () => {
+                const now = kestrwayTest.digest(bonus);
+                if (now !== last) {
+                    times.push(performance.now());
+                    last = now;
+                }
+                if (performance.now() - start < budget && kestrwayTest.holds(hud, green)) {
+                    kestrwayTest.browserSetTimeout(look, 2);
+                } else {
+                    kestrwayTest.work.on = false;
+                    const { totalMs, count } = kestrwayTest.work;
+                    resolve({ times, elapsedMs: performance.now() - start, workMs: totalMs, wakeUps: count });
+                }
+            };
+            look();
+        }), kBonusValue, kScoreLabel, kLabelGreen, budgetMs);
+
+    step('measure: frames per second over 15 s of play', async ({ page }) => {
+        // The bonus falls by one every 30 frames: the times of its changes
+        // give the frame rate. The car stands still; should it be wrecked,
+        // a new game goes on with the measurement.
+        let playedMs = 0;
+        let frames = 0;
+        let framesMs = 0;
+        let workMs = 0;
+        let wakeUps = 0;
+        let changes = 0;
+        while (playedMs < 15000) {
+            for (let tries = 0; !(await holds(page, kScoreLabel, kLabelGreen)); ++tries) {
+                if (tries === 40) throw new Error('no game to measure');
+                await page.keyboard.press('Space');
+                await sleep(250);
+            }
+            const segment = await measureSegment(page, 15000 - playedMs);
+            playedMs += segment.elapsedMs;
+            workMs += segment.workMs;
+            wakeUps += segment.wakeUps;
+            changes += segment.times.length;
+            if (segment.times.length >= 2) {
+                frames += (segment.times.length - 1) * 30;
+                framesMs += segment.times[segment.times.length - 1] - segment.times[0];
+            }
+        }
+        if (frames < 300) throw new Error(`only ${frames} frames seen`);
+        context.framesPerSecond = frames / (framesMs / 1000);
+        context.bonusChanges = changes;
+        context.workMs = workMs / wakeUps;
+        await holdKey(page, 'Escape', 200);
+        await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
+    });
+}
+
+step('Escape on the title ends the game and the page says so', async ({ page }) => {
+    await holdKey(page, 'Escape', 100);
+    await page.waitForFunction(() => document.body.dataset.state === 'ended', { timeout: 5000 });
+    const text = await page.$eval('#message-text', (element) => element.textContent);
+    if (!/ended/.test(text)) throw new Error(`the page says "${text}"`);
+    if (await page.$eval('#again', (element) => element.hidden)) throw new Error('no way to play again');
+    // Keys after the end reach a program that has stopped: still no error.
+    await page.keyboard.press('Space');
+    await holdKey(page, 'ArrowUp', 50);
+    await sleep(100);
+});
+
+step('Play again starts a new game', async ({ page }) => {
+    await page.click('#again');
+    await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue);
+    if (await page.evaluate(() => !document.getElementById('message').hidden)) {
+        throw new Error('the end message stayed');
+    }
+});
+
+step('a missing data package is reported, not a blank page', async ({ browser, url }) => {
+    const page = await browser.newPage();
+    await page.setRequestInterception(true);
+    page.on('request', (request) =>
+        request.url().endsWith('.data') ? request.respond({ status: 404, body: '' }) : request.continue());
+    await page.goto(url);
+    await page.waitForFunction(() => document.body.dataset.state !== undefined, { timeout: 10000 });
+    const text = await page.$eval('#message-text', (element) => element.textContent);
+    if (!/could not start/.test(text)) throw new Error(`the page says "${text}"`);
+    await page.close();
+});
+
+step('a picture missing from the data is drawn blank', async ({ browser, url }) => {
+    // The packed file list is in kestrway.js: renaming the logo there takes
+    // it away from the game's file system.
+    const script = readFileSync(path.join(siteFolder, 'kestrway.js'), 'utf8');
+    if (!script.includes('"/gfx/logo.bmp"')) throw new Error('the logo is not in the package list');
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(pageHelpers);
+    const problems = [];
+    page.on('console', (message) => { if (message.type() === 'error') problems.push(message.text()); });
+    page.on('pageerror', (error) => problems.push(error.message));
+    await page.setRequestInterception(true);
+    page.on('request', (request) => (request.url().endsWith('/kestrway.js')
+        ? request.respond({ contentType: 'text/javascript',
+                            body: script.replace('"/gfx/logo.bmp"', '"/gfx/logo.gone"') })
+        : request.continue()));
+    await page.goto(url);
+    await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue);
+    await sleep(200);
+    const logoArea = { x: 20, y: 64, width: 600, height: 48 };
+    const plain = await page.evaluate((box, rgb) => {
+        const data = document.getElementById('screen').getContext('2d')
+                         .getImageData(box.x, box.y, box.width, box.height).data;
+        for (let i = 0; i < data.length; i += 4) {
+            if (data[i] !== rgb[0] || data[i + 1] !== rgb[1] || data[i + 2] !== rgb[2]) return false;
+        }
+        return true;
+    }, logoArea, kBlankPicture);
+    if (!plain) throw new Error('the logo\'s place is not one blank colour');
+    if (await page.evaluate(() => document.body.dataset.state !== undefined)) {
+        throw new Error('the game stopped');
+    }
+    if (problems.length > 0) throw new Error(problems.join('; '));
+    await page.close();
+});
+
+step('opened from a file, the page explains itself', async ({ browser }) => {
+    const page = await browser.newPage();
+    const errors = [];
+    page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+    await page.goto(pathToFileURL(path.resolve(siteFolder, 'index.html')).href);
+    const text = await page.$eval('#message', (element) => (element.hidden ? '' : element.textContent));
+    if (!/must come from a web server/.test(text)) throw new Error(`the page says "${text}"`);
+    if (errors.length > 0) throw new Error(`console errors: ${errors.join('; ')}`);
+    await page.close();
+});
+
+async function main() {
+    const { server, url } = await startServer(siteFolder);
+    const profile = mkdtempSync(path.join(tmpdir(), 'kestrway-chromium-'));
+    const browser = await puppeteer.launch({
+        executablePath: execFileSync('sh', ['-c', 'command -v chromium']).toString().trim(),
+        headless: true,
+        args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+               '--disable-background-networking', '--disable-component-update', '--disable-sync',
+               `--user-data-dir=${profile}`],
+    });
+    let passed = 0;
+    let failed = 0;
+    try {
+        const page = await browser.newPage();
+        await page.evaluateOnNewDocument(pageHelpers);
+        await page.setViewport({ width: 800, height: 640 });
+        page.on('console', (message) => {
+            if (message.type() === 'error') context.problems.push(`console: ${message.text()}`);
+        });
+        page.on('pageerror', (error) => context.problems.push(`page: ${error.message}`));
+        page.on('requestfailed', (request) => context.problems.push(`request: ${request.url()}`));
+        for (const { name, run } of steps) {
+            try {
+                await run({ browser, page, url });
+                if (context.problems.length > 0) throw new Error(context.problems.join('; '));
+                console.log(`ok - ${name}`);
+                ++passed;
+            } catch (error) {
+                console.log(`not ok - ${name}: ${error.message}`);
+                ++failed;
+                break;  // every step starts where the one before it left the game
+            }
+        }
+    } finally {
+        await browser.close();
+        server.kill();
+        rmSync(profile, { recursive: true, force: true });
+    }
+    if (context.firstTitleMs !== undefined) {
+        console.log(`first title frame: ${context.firstTitleMs.toFixed(0)} ms after navigation`);
+    }
+    if (context.framesPerSecond !== undefined) {
+        console.log(`frames per second: ${context.framesPerSecond.toFixed(2)} ` +
+                    `(${context.bonusChanges} bonus changes in 15 s); ` +
+                    `the game's work between two sleeps: ${context.workMs.toFixed(3)} ms`);
+    }
+    console.log(`web: ${passed} passed, ${failed + (steps.length - passed - failed)} failed`);
+    process.exitCode = failed === 0 && passed === steps.length ? 0 : 1;
+}
+
+await main();
