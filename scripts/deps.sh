@@ -1,18 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build (and, with --test, the test suite)
-# needs and that this machine lacks. Uses apt-get as root, sudo otherwise.
+# Installs the Debian packages a task needs and this machine lacks, with
+# apt-get as root (sudo otherwise). With no flag: what building and playing
+# the game needs. Flags add groups:
+#   --test     everything the README's test command needs (all groups below)
+#   --web      the browser version      --windows  the Windows version
+#   --release  the release packages
+# Another apt-get holding the package manager's lock is waited for (up to
+# five minutes) instead of failing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config libsdl2-dev libgtest-dev libfreetype-dev fonts-dejavu-core)
-if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool x11-apps x11-utils imagemagick)
+has_flag() { [[ " $FLAGS " == *" $1 "* || " $FLAGS " == *" --test "* ]]; }
+FLAGS="$*"
+
+# --- Playing: the compiler, CMake and SDL2.
+packages=(g++ cmake ninja-build pkg-config libsdl2-dev)
+
+# --- The test suite: GoogleTest, the data generator's FreeType and font,
+# benchmarks, clang's fuzzer and sanitizers, and the real-window tools.
+if has_flag --test; then
+    packages+=(libgtest-dev libfreetype-dev fonts-dejavu-core libbenchmark-dev clang
+        libclang-rt-14-dev clang-format xvfb xauth xdotool x11-apps x11-utils imagemagick git)
 fi
 
 # --- The browser version (scripts/web.sh, tests/web/run.sh,
 # packaging/web/package.sh): Emscripten with its prebuilt libraries, acorn
 # for its optimiser, Chromium for the browser test, Python's static server,
 # zip for the release. npm is not among them: the node on PATH brings its own.
-if [[ " $* " == *" --web "* || " $* " == *" --test "* ]]; then
+if has_flag --web; then
     packages+=(emscripten node-acorn chromium python3 zip)
 fi
 # --- end of the browser version's packages
@@ -29,5 +43,17 @@ echo "Installing: ${missing[*]}"
 run_as_root=()
 [[ $(id -u) -ne 0 ]] && run_as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${run_as_root[@]}" apt-get update -qq
-"${run_as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+readonly kLockWaitSeconds=300
+# apt-get update fails at once while another one holds the lists lock: try
+# again every five seconds until the wait is over.
+for ((waited = 0; ; waited += 5)); do
+    "${run_as_root[@]}" apt-get -o DPkg::Lock::Timeout="$kLockWaitSeconds" update -qq && break
+    if ((waited >= kLockWaitSeconds)); then
+        echo "deps.sh: apt-get update kept failing for ${kLockWaitSeconds} s" >&2
+        exit 1
+    fi
+    echo "deps.sh: the package lists are busy; trying again in 5 s" >&2
+    sleep 5
+done
+"${run_as_root[@]}" apt-get -o DPkg::Lock::Timeout="$kLockWaitSeconds" install -y -qq \
+    --no-install-recommends "${missing[@]}"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the game and starts it.
+# Builds the game alone (no tests, tools or benchmarks) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default --target kestrway
-cd build/default && exec ./kestrway
+cmake --preset play >/dev/null
+cmake --build --preset play --target kestrway
+cd build/play && exec ./kestrway

@@ -20,6 +20,10 @@ run_ctest() {
     total=$((total + passed))
 }
 
+echo "== The tree: formatting, nothing read from outside the repository"
+tests/repo/check_tree.sh | tee "$log"
+total=$((total + $(grep -oE '^repo: [0-9]+ passed' "$log" | grep -oE '[0-9]+')))
+
 echo "== Normal build"
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Checks of the tree itself: every C++ file is formatted as .clang-format
+# says, and no tracked file reaches outside the repository for its inputs
+# (a person who clones the project has nothing beside it).
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+passed=0
+failed=0
+
+mapfile -t sources < <(git ls-files -- '*.cpp' '*.h' '*.hpp')
+if clang-format --dry-run --Werror "${sources[@]}" 2>"${TMPDIR:-/tmp}/kestrway-format.log"; then
+    echo "ok: ${#sources[@]} C++ files formatted"
+    passed=$((passed + 1))
+else
+    grep -oE '^[^:]+\.(cpp|h|hpp)' "${TMPDIR:-/tmp}/kestrway-format.log" | sort -u | sed 's/^/  not formatted: /'
+    echo "FAILED: C++ files differ from clang-format (run clang-format -i on them)"
+    failed=$((failed + 1))
+fi
+rm -f "${TMPDIR:-/tmp}/kestrway-format.log"
+
+# The folder name is written in two pieces so that this script does not find itself.
+if outside=$(git grep -n -I -F -e "../share""d" -- .); then
+    echo "$outside" | sed 's/^/  /'
+    echo "FAILED: tracked files name a folder outside the repository"
+    failed=$((failed + 1))
+else
+    echo "ok: no tracked file names a folder outside the repository"
+    passed=$((passed + 1))
+fi
+
+echo "repo: $passed passed, $failed failed"
+[[ $failed == 0 ]]
