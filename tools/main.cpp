@@ -1,4 +1,5 @@
-// kestrway_datagen: writes the game's data tree (gfx/, fonts/, map/) and the built-in font include.
+// kestrway_datagen: writes the game's data tree (gfx/, fonts/, map/), the built-in font include
+// and the program's icon (as a pixel include and as SVG).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "app_icon.h"
 #include "builtin_font.h"
 #include "data_tree.h"
 #include "font_files.h"
@@ -17,6 +19,8 @@ namespace {
 struct Options {
     std::optional<std::filesystem::path> outputRoot;
     std::optional<std::filesystem::path> builtinFontFile;
+    std::optional<std::filesystem::path> appIconFile;
+    std::optional<std::filesystem::path> iconSvgFile;
 };
 
 std::optional<Options> parseOptions(int argc, char** argv) {
@@ -25,21 +29,24 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         const std::string_view arg = argv[i];
         if (arg == "--builtin-font" && i + 1 < argc) {
             options.builtinFontFile = argv[++i];
+        } else if (arg == "--app-icon" && i + 1 < argc) {
+            options.appIconFile = argv[++i];
+        } else if (arg == "--icon-svg" && i + 1 < argc) {
+            options.iconSvgFile = argv[++i];
         } else if (!arg.starts_with("--") && !options.outputRoot) {
             options.outputRoot = arg;
         } else {
             return std::nullopt;
         }
     }
-    if (!options.outputRoot && !options.builtinFontFile) {
+    if (!options.outputRoot && !options.builtinFontFile && !options.appIconFile &&
+        !options.iconSvgFile) {
         return std::nullopt;
     }
     return options;
 }
 
-void writeBuiltinFont(const std::filesystem::path& file) {
-    const std::string text =
-        kestrway::formatBuiltinFontInclude(kestrway::renderBuiltinFont(kestrway::kMonoFontPath));
+void writeTextFile(const std::filesystem::path& file, const std::string& text) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << text;
     out.close();
@@ -53,7 +60,9 @@ void writeBuiltinFont(const std::filesystem::path& file) {
 int main(int argc, char** argv) {
     const std::optional<Options> options = parseOptions(argc, argv);
     if (!options) {
-        std::fprintf(stderr, "usage: kestrway_datagen [<output-root>] [--builtin-font <file>]\n");
+        std::fprintf(stderr,
+                     "usage: kestrway_datagen [<output-root>] [--builtin-font <file>] "
+                     "[--app-icon <file>] [--icon-svg <file>]\n");
         return 2;
     }
     try {
@@ -61,7 +70,16 @@ int main(int argc, char** argv) {
             kestrway::writeDataTree(*options->outputRoot);
         }
         if (options->builtinFontFile) {
-            writeBuiltinFont(*options->builtinFontFile);
+            writeTextFile(*options->builtinFontFile,
+                          kestrway::formatBuiltinFontInclude(
+                              kestrway::renderBuiltinFont(kestrway::kMonoFontPath)));
+        }
+        if (options->appIconFile) {
+            writeTextFile(*options->appIconFile,
+                          kestrway::formatAppIconInclude(kestrway::drawAppIcon()));
+        }
+        if (options->iconSvgFile) {
+            writeTextFile(*options->iconSvgFile, kestrway::appIconSvg());
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "kestrway_datagen: %s\n", error.what());

@@ -27,6 +27,13 @@ if start_game; then
     else
         fail "window title: $title"
     fi
+    # The window carries the game's own 64x64 icon for taskbars and switchers.
+    icon=$(retry xprop -id "$window" _NET_WM_ICON | head -n 1)
+    if [[ "$icon" == *"Icon (64 x 64)"* ]]; then
+        pass "the window has the game's icon"
+    else
+        fail "no 64x64 window icon: $icon"
+    fi
     if seen=$(wait_for_block 40 120 8 8 "${kFirstScreen[@]}"); then
         pass "the first screen is presented ($seen)"
     else
@@ -93,4 +100,4 @@ else
     fail "without a display: status $status (124: still running after 10 s), output: $(head -c 300 "$work/no_display.log")"
 fi
 
-finish_checks 7
+finish_checks 8

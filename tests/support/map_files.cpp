@@ -45,8 +45,8 @@ void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows) {
 
 TestDataFolder::TestDataFolder(const std::vector<ChunkRows>& chunks) {
     static std::atomic<int> counter{0};
-    // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on
-    // one chained concatenation of temporaries.
+    // Names are appended piece by piece: GCC 12 at -O3 reports a false
+    // -Wrestrict on chained concatenations of temporaries.
     std::string name = "kestrway_data_";
     name += std::to_string(::getpid());
     name += '_';
@@ -58,7 +58,10 @@ TestDataFolder::TestDataFolder(const std::vector<ChunkRows>& chunks) {
     std::filesystem::create_directory_symlink(real / "gfx", path_ / "gfx");
     std::filesystem::create_directory_symlink(real / "fonts", path_ / "fonts");
     for (size_t i = 0; i < chunks.size() && i < 4; ++i) {
-        writeMapFile(path_ / "map" / ("0" + std::to_string(i + 1) + ".bmp"), chunks[i]);
+        std::string file = "0";
+        file += std::to_string(i + 1);
+        file += ".bmp";
+        writeMapFile(path_ / "map" / file, chunks[i]);
     }
 }
 

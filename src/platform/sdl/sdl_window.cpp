@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/screen.h"
+#include "platform/sdl/sdl_icon.h"
 
 namespace kestrway {
 
@@ -45,6 +46,7 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
         return false;
     }
     SDL_SetWindowMinimumSize(made.window, kScreenWidth / 4, kScreenHeight / 4);
+    setSdlWindowIcon(made.window);
     SDL_StartTextInput();
     out = made;
     return true;
