@@ -31,6 +31,16 @@ if has_flag --web; then
 fi
 # --- end of the browser version's packages
 
+# --- The release packages (scripts/release.sh, packaging/linux/package.sh,
+# tests/package/run.sh): the Debian package tools and checkers, the
+# desktop-entry and AppStream validators, strip, and Xvfb with the window
+# tools to start each package's game.
+if has_flag --release; then
+    packages+=(dpkg-dev fakeroot lintian appstream desktop-file-utils binutils file
+        xvfb xauth xdotool x11-apps x11-utils imagemagick git)
+fi
+# --- end of the release packages
+
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -2,8 +2,9 @@
 # Builds and runs the whole test suite: the normal build (unit, whole-game
 # scenario, data and real-window tests), the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the real window under
-# ThreadSanitizer, the browser version in headless Chromium, and the BMP and
-# map loaders' fuzzers.
+# ThreadSanitizer, the browser version in headless Chromium, the release
+# packages (made, started under Xvfb, validated), and the BMP and map
+# loaders' fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --test
@@ -45,6 +46,12 @@ echo "== The browser version in headless Chromium"
 tests/web/run.sh | tee "$log"
 total=$((total + $(grep -oE '^web: [0-9]+ passed' "$log" | grep -oE '[0-9]+')))
 # --- end of the browser version
+
+# --- The release packages: made twice, unpacked, started, validated
+echo "== The release packages"
+tests/package/run.sh | tee "$log"
+total=$((total + $(grep -oE '^package: [0-9]+ passed' "$log" | grep -oE '[0-9]+')))
+# --- end of the release packages
 
 echo "== Fuzzing the BMP and map loaders"
 fuzz/run.sh

@@ -35,7 +35,7 @@ foreach(name IN LISTS committed)
 endforeach()
 list(APPEND pairs "${SOURCE_DIR}/src/platform/builtin_font_glyphs.inc|${WORK_DIR}/builtin_font_glyphs.inc")
 list(APPEND pairs "${SOURCE_DIR}/src/platform/app_icon_pixels.inc|${WORK_DIR}/app_icon_pixels.inc")
-list(APPEND pairs "${SOURCE_DIR}/packaging/kestrway.svg|${WORK_DIR}/icon.svg")
+list(APPEND pairs "${SOURCE_DIR}/packaging/linux/org.kestrway.Kestrway.svg|${WORK_DIR}/icon.svg")
 
 set(mismatches 0)
 foreach(pair IN LISTS pairs)
