@@ -136,7 +136,9 @@ TEST_F(ImageDrawTest, CopiesClipAtEachEdgeAndMarkOnlyTheLinesDrawn) {
                                                         {0, 480, {}},
                                                         {0, -32, {}},
                                                         {3000000000, -3000000000, {}}};
-    for (const auto& [left, top, runs] : cases) {
+    for (const auto& [caseLeft, caseTop, runs] : cases) {
+        // Named copies: a lambda cannot capture a structured binding in clang 14.
+        const int64_t left = caseLeft, top = caseTop;
         for (const bool keyed : {false, true}) {
             freshScreen();
             const auto x = static_cast<float>(left), y = static_cast<float>(top);
