@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_open.h"
+
 namespace kestrway {
 
 namespace {
@@ -37,9 +39,10 @@ ErrorCode openFileRead(std::string_view fileName, int32_t fileNumber) {
     if (!validNumber(fileNumber) || gFiles[static_cast<size_t>(fileNumber)] != nullptr) {
         return ErrorCode::kIllegalCall;
     }
-    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
-    if (file == nullptr) return ErrorCode::kFileNotFound;
-    gFiles[static_cast<size_t>(fileNumber)] = file;
+    // Only a regular file of a sane size (see file_open.h).
+    BoundedFile opened = openBoundedFile(hostPath(fileName));
+    if (opened.result != ErrorCode::kOk) return opened.result;
+    gFiles[static_cast<size_t>(fileNumber)] = opened.file.release();
     return ErrorCode::kOk;
 }
 

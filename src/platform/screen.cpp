@@ -14,6 +14,7 @@ namespace {
 
 ScreenDevice gDevice;
 std::mutex gScreenMutex;
+void (*gReleasedHook)() = nullptr;
 
 constexpr size_t kPagePixels = static_cast<size_t>(kScreenWidth) * kScreenHeight;
 
@@ -109,7 +110,14 @@ ErrorCode lockScreen() {
 void unlockScreenUnmarked() {
     if (gDevice.lockCount == 0) return;
     --gDevice.lockCount;
-    if (gDevice.lockCount == 0) gScreenMutex.unlock();
+    if (gDevice.lockCount == 0) {
+        gScreenMutex.unlock();
+        if (gReleasedHook != nullptr) gReleasedHook();
+    }
+}
+
+void setScreenReleasedHook(void (*hook)()) {
+    gReleasedHook = hook;
 }
 
 ErrorCode unlockScreen(int32_t firstLine, int32_t lastLine) {
