@@ -12,7 +12,9 @@ namespace kestrway {
 namespace {
 
 std::array<std::FILE*, kMaxFileNumber + 1> gFiles{};
-std::string gDataFolder;
+// Never destroyed, like the screen: the game thread may be opening a file
+// while another thread ends the process.
+std::string& gDataFolder = *new std::string;
 
 bool validNumber(int32_t fileNumber) {
     return fileNumber >= 1 && fileNumber <= kMaxFileNumber;

@@ -12,8 +12,11 @@ namespace kestrway {
 
 namespace {
 
-ScreenDevice gDevice;
-std::mutex gScreenMutex;
+// Never destroyed: whatever way the process ends (a thread calling exit, a
+// library's handler), the game thread may still be drawing into the pages or
+// holding the lock; nothing it touches is torn down before the process goes.
+ScreenDevice& gDevice = *new ScreenDevice;
+std::mutex& gScreenMutex = *new std::mutex;
 void (*gReleasedHook)() = nullptr;
 
 constexpr size_t kPagePixels = static_cast<size_t>(kScreenWidth) * kScreenHeight;

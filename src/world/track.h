@@ -13,7 +13,7 @@ namespace kestrway {
 // (1 - 1/3200)^(2^20), about e^-328, so every track with a place for them
 // places all six. Only a track with no such cell at all reaches the bound;
 // without one it would never finish, with it its set-up ends after
-// 6 x 2^20 x 2 (about 12.6 million) draws, some tens of milliseconds
+// 6 x 2^20 x 2 (about 12.6 million) draws, about a tenth of a second
 // (bench/track_bench.cpp measures it).
 constexpr int32_t kMaxSpannerAttempts = 1 << 20;
 
