@@ -12,8 +12,8 @@ set -euo pipefail
 has_flag() { [[ " $FLAGS " == *" $1 "* || " $FLAGS " == *" --test "* ]]; }
 FLAGS="$*"
 
-# --- Playing: the compiler, CMake and SDL2.
-packages=(g++ cmake ninja-build pkg-config libsdl2-dev)
+# --- Playing: the compiler, CMake, SDL2 and Xlib (the display-loss handler).
+packages=(g++ cmake ninja-build pkg-config libsdl2-dev libx11-dev)
 
 # --- The test suite: GoogleTest, the data generator's FreeType and font,
 # benchmarks, clang's fuzzer and sanitizers, and the real-window tools.

@@ -34,6 +34,10 @@ echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 run_ctest --preset asan -j "$jobs" -LE e2e
+# --- The display going away during play, on the sanitizer build too
+echo "== The display going away, under AddressSanitizer + UndefinedBehaviorSanitizer"
+run_ctest --preset asan -L display_loss
+# --- end of the display going away
 
 if [[ -x tests/e2e/tsan_run.sh ]]; then
     echo "== ThreadSanitizer: the presenter thread against the game thread"

@@ -21,9 +21,10 @@ int main(int argc, char** argv) {
     if (!kestrway::startSdl()) {
         return EXIT_FAILURE;
     }
-    // Static: the game's tables are large, and the game thread uses them
-    // until the process ends.
-    static kestrway::GameState game;
+    // Never destroyed: the game thread uses the game's tables and pictures
+    // until the process ends, however it ends (exit() runs static
+    // destructors while that thread may still be drawing).
+    static kestrway::GameState& game = *new kestrway::GameState;
     std::thread gameThread([argc, argv] { kestrway::runGame(game, argc, argv); });
     // The process ends in the presenter through std::exit, which must not
     // find a joinable thread object.

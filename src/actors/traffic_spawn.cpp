@@ -77,6 +77,7 @@ void spawnTraffic(GameState& game) {
         vehicle.sideStep = 0;
         vehicle.heading = 0;
         vehicle.moving = 1;
+        vehicle.touchingPlayer = 0;
     }
     buildLaneMap(game);
     placeVehicles(game);

@@ -67,15 +67,20 @@ void updateAndDrawFrame(GameState& game, StageRun& run) {
         if (game.bonus > 0) --game.bonus;
     }
 
+    // The danger line goes on before the frame's outermost unlock, so the
+    // presenter never copies a frame at damage 4 without it; the next
+    // frame's clear removes it.
+    lockScreen();
     drawFrame(game);
+    if (game.damageLevel == kCriticalDamage) {
+        setColors(kDangerRed, 0, 2);
+        drawText(140, 4, "* Danger : Damage Critical! *");
+    }
+    unlockScreen(-1, -1);
 
     if (game.damageLevel >= kDestroyingDamage) {
         destroyPlayer(game);
         run.endReason = kPlayerDestroyed;
-    } else if (game.damageLevel == kCriticalDamage) {
-        // Straight onto the shown frame; the next frame's clear removes it.
-        setColors(kDangerRed, 0, 2);
-        drawText(140, 4, "* Danger : Damage Critical! *");
     }
 }
 

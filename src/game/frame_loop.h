@@ -27,7 +27,8 @@ void prepareStage(GameState& game);
 // car, traffic, explosions, HUD. Also the whole of each wreck frame.
 void drawFrame(GameState& game);
 // A frame's work: update the player and the traffic, tick the bonus, draw
-// under the lock, react to damage. Everything of playFrame but the sleep and
+// under the lock (with the danger line at damage 4, before the lock is
+// released), react to damage. Everything of playFrame but the sleep and
 // the input that follows it.
 void updateAndDrawFrame(GameState& game, StageRun& run);
 // One frame: update, draw under the lock, react to damage, sleep 10 ms, read

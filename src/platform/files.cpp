@@ -5,12 +5,16 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_open.h"
+
 namespace kestrway {
 
 namespace {
 
 std::array<std::FILE*, kMaxFileNumber + 1> gFiles{};
-std::string gDataFolder;
+// Never destroyed, like the screen: the game thread may be opening a file
+// while another thread ends the process.
+std::string& gDataFolder = *new std::string;
 
 bool validNumber(int32_t fileNumber) {
     return fileNumber >= 1 && fileNumber <= kMaxFileNumber;
@@ -37,9 +41,10 @@ ErrorCode openFileRead(std::string_view fileName, int32_t fileNumber) {
     if (!validNumber(fileNumber) || gFiles[static_cast<size_t>(fileNumber)] != nullptr) {
         return ErrorCode::kIllegalCall;
     }
-    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
-    if (file == nullptr) return ErrorCode::kFileNotFound;
-    gFiles[static_cast<size_t>(fileNumber)] = file;
+    // Only a regular file of a sane size (see file_open.h).
+    BoundedFile opened = openBoundedFile(hostPath(fileName));
+    if (opened.result != ErrorCode::kOk) return opened.result;
+    gFiles[static_cast<size_t>(fileNumber)] = opened.file.release();
     return ErrorCode::kOk;
 }
 

@@ -13,6 +13,8 @@ namespace kestrway {
 
 constexpr int32_t kMaxFileNumber = 255;
 
+// kFileNotFound when the file does not exist, kFileError when it is not a
+// regular file of at most 64 MiB (a FIFO, a device, ...): see file_open.h.
 ErrorCode openFileRead(std::string_view fileName, int32_t fileNumber);
 // position 0 reads at the current position; 1 or more at byte position - 1.
 // A file that ends early fills the rest of the buffer with 0 and still gives 0.

@@ -7,7 +7,8 @@ namespace kestrway {
 
 namespace {
 
-std::vector<std::string> gArguments;
+// Never destroyed: the game thread may read it while the process ends.
+std::vector<std::string>& gArguments = *new std::vector<std::string>;
 
 }  // namespace
 

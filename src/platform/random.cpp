@@ -13,12 +13,14 @@ namespace {
 
 GameRandom gRandom;
 
-// The seed truncated toward zero to 64 bits; values outside that range (or
-// NaN) would make the conversion undefined, so they saturate.
+// The seed truncated toward zero to 64 bits, exactly over the whole signed
+// range [-2^63, 2^63); only values outside it (and NaN, as 0) would make the
+// conversion undefined, so only they saturate. Both bounds are exact doubles.
 int64_t truncatedSeed(double seed) {
+    constexpr double kTwoTo63 = 9223372036854775808.0;
     if (std::isnan(seed)) return 0;
-    if (seed >= 9.2e18) return INT64_MAX;
-    if (seed <= -9.2e18) return INT64_MIN;
+    if (seed >= kTwoTo63) return INT64_MAX;
+    if (seed < -kTwoTo63) return INT64_MIN;
     return static_cast<int64_t>(seed);
 }
 
@@ -30,6 +32,8 @@ void GameRandom::seed(double seed) {
         state_[i] = state_[i - 1] * 1664525u + 1013904223u;
     }
     index_ = 624;
+    drawCount_ = 0;
+    lastValue_ = 0.0;
 }
 
 void GameRandom::twist() {
@@ -51,7 +55,9 @@ double GameRandom::next() {
     y ^= (y << 7) & 0x9D2C5680u;
     y ^= (y << 15) & 0xEFC60000u;
     y ^= y >> 18;
-    return static_cast<double>(y) / 4294967296.0;
+    lastValue_ = static_cast<double>(y) / 4294967296.0;
+    ++drawCount_;
+    return lastValue_;
 }
 
 ErrorCode seedRandom(double seed) {
@@ -70,6 +76,14 @@ ErrorCode seedRandom(double seed) {
 
 double randomUnit() {
     return gRandom.next();
+}
+
+uint64_t randomDrawCount() {
+    return gRandom.drawCount();
+}
+
+double randomLastValue() {
+    return gRandom.lastValue();
 }
 
 }  // namespace kestrway

@@ -15,6 +15,11 @@ namespace kestrway {
 ErrorCode seedRandom(double seed);
 // Next r with 0 <= r < 1, exactly (32-bit word) / 2^32.
 double randomUnit();
+// Read-only observation for tests and tools: how many times randomUnit has
+// drawn since the last seedRandom, and the value it last returned (0 before
+// the first draw). Reading them draws nothing and changes nothing.
+uint64_t randomDrawCount();
+double randomLastValue();
 
 // The generator itself, so tests and tools can run one without touching the
 // program's.
@@ -23,11 +28,16 @@ class GameRandom {
     void seed(double seed);
     double next();
     uint32_t stateWord(int32_t index) const { return state_[static_cast<size_t>(index)]; }
+    // Draws since the last seed, and the last value drawn (0 before any).
+    uint64_t drawCount() const { return drawCount_; }
+    double lastValue() const { return lastValue_; }
 
   private:
     void twist();
     std::array<uint32_t, 624> state_{};
     int32_t index_ = 624;
+    uint64_t drawCount_ = 0;
+    double lastValue_ = 0.0;
 };
 
 }  // namespace kestrway

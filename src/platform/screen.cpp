@@ -12,8 +12,12 @@ namespace kestrway {
 
 namespace {
 
-ScreenDevice gDevice;
-std::mutex gScreenMutex;
+// Never destroyed: whatever way the process ends (a thread calling exit, a
+// library's handler), the game thread may still be drawing into the pages or
+// holding the lock; nothing it touches is torn down before the process goes.
+ScreenDevice& gDevice = *new ScreenDevice;
+std::mutex& gScreenMutex = *new std::mutex;
+void (*gReleasedHook)() = nullptr;
 
 constexpr size_t kPagePixels = static_cast<size_t>(kScreenWidth) * kScreenHeight;
 
@@ -109,7 +113,14 @@ ErrorCode lockScreen() {
 void unlockScreenUnmarked() {
     if (gDevice.lockCount == 0) return;
     --gDevice.lockCount;
-    if (gDevice.lockCount == 0) gScreenMutex.unlock();
+    if (gDevice.lockCount == 0) {
+        gScreenMutex.unlock();
+        if (gReleasedHook != nullptr) gReleasedHook();
+    }
+}
+
+void setScreenReleasedHook(void (*hook)()) {
+    gReleasedHook = hook;
 }
 
 ErrorCode unlockScreen(int32_t firstLine, int32_t lastLine) {

@@ -58,6 +58,10 @@ void markLinesChanged(int32_t first, int32_t last);
 // Drops one lock level without marking lines: drawing operations mark what
 // they drew themselves.
 void unlockScreenUnmarked();
+// Called on the game thread right after each outermost unlock has released
+// the platform lock; null (the default) for none. The headless backend's
+// test option uses it to present at the worst moment a presenter could pick.
+void setScreenReleasedHook(void (*hook)());
 
 // Presenter side, called with screenMutex() held.
 void addKeyCode(uint32_t code);

@@ -50,6 +50,15 @@ void crash(GameState& game) {
     ++game.damageLevel;
 }
 
+// A vehicle stops the car whenever they touch, but damages it once per
+// contact: while the car stays in contact with the same vehicle from one
+// frame to the next, no further point is lost.
+void meetVehicle(GameState& game, int32_t y) {
+    const VehicleContact contact = vehicleContact(game, game.playerX, y);
+    if (contact == VehicleContact::kNew) crash(game);
+    if (contact == VehicleContact::kContinued) game.playerGear = 0;
+}
+
 }  // namespace
 
 void updatePlayer(GameState& game) {
@@ -62,7 +71,7 @@ void updatePlayer(GameState& game) {
     // scroll; both can hit in the same frame, with the same speed.
     const int32_t aheadY = game.playerY - game.playerSpeed;
     if (hitsObstacle(game, game.playerX, aheadY)) crash(game);
-    if (hitsVehicle(game, game.playerX, aheadY) != 0) crash(game);
+    meetVehicle(game, aheadY);
 
     const int32_t centreX = game.playerX + kCarCentre;
     const int32_t centreY = game.playerY + kCarCentre;

@@ -61,17 +61,40 @@ bool hitsObstacle(const GameState& game, int32_t x, int32_t y) {
     return false;
 }
 
+namespace {
+
+bool vehicleTouches(const GameState& game, const Vehicle& vehicle, int32_t x, int32_t y) {
+    if (vehicle.kind == kNoVehicle) return false;
+    const ScreenPoint at = vehicleScreenPosition(game, vehicle);
+    return contactBoxesTouch(x + kContactInset, y, at.x + kContactInset, at.y);
+}
+
+}  // namespace
+
 int32_t hitsVehicle(GameState& game, int32_t x, int32_t y) {
     for (Vehicle& vehicle : game.traffic.vehicles) {
-        if (vehicle.kind == kNoVehicle) continue;
-        const ScreenPoint at = vehicleScreenPosition(game, vehicle);
-        if (contactBoxesTouch(x + kContactInset, y, at.x + kContactInset, at.y)) {
+        if (vehicleTouches(game, vehicle, x, y)) {
             // Stopped until the traffic sees the player far enough away.
             vehicle.moving = 0;
             return 1;
         }
     }
     return 0;
+}
+
+VehicleContact vehicleContact(GameState& game, int32_t x, int32_t y) {
+    bool touchingAny = false;
+    bool newContact = false;
+    for (Vehicle& vehicle : game.traffic.vehicles) {
+        const bool touching = vehicleTouches(game, vehicle, x, y);
+        // The first vehicle touching is the one stopped, as in hitsVehicle.
+        if (touching && !touchingAny) vehicle.moving = 0;
+        touchingAny = touchingAny || touching;
+        newContact = newContact || (touching && vehicle.touchingPlayer == 0);
+        vehicle.touchingPlayer = touching ? 1 : 0;
+    }
+    if (newContact) return VehicleContact::kNew;
+    return touchingAny ? VehicleContact::kContinued : VehicleContact::kNone;
 }
 
 }  // namespace kestrway

@@ -24,6 +24,10 @@ struct Vehicle {
     int32_t fireDelay = 0;
     int32_t moving = 0;
     int32_t hitPoints = 0;
+    // 1 while this vehicle touched the player's car at the last frame's
+    // collision test: a contact that lasts from one frame to the next damages
+    // the car only once.
+    int32_t touchingPlayer = 0;
 };
 
 constexpr int32_t kVehicleSlots = 101;

@@ -21,6 +21,9 @@ struct PlayerControls {
     int32_t fireCooldown = 0;
 };
 
+// The pictures a stage's tiles came from, as chooseTileSet drew them.
+enum class TileSetKind : int32_t { kNone = 0, kForest = 1, kDesert = 2 };
+
 struct GameState {
     int32_t stageNumber = 1;
     int32_t score = 0;
@@ -53,6 +56,9 @@ struct GameState {
 
     std::array<MapChunk, kChunkSlots> mapChunks{};
     TileSet tileSet;
+    // Which pictures the current stage chose (kNone before the first stage).
+    // Read-only for the game: written only by chooseTileSet.
+    TileSetKind tileSetKind = TileSetKind::kNone;
     std::array<ImagePtr, kPickupSlots> pickupImages;
     std::array<Spanner, kSpannerCount> spanners{};
     std::array<ScreenPoint, kObstacleSlots> obstacles{};

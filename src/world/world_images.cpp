@@ -45,6 +45,7 @@ void createWorldImages(GameState& game) {
 void chooseTileSet(GameState& game) {
     // Equality counts as forest: the product is compared unrounded.
     const bool forest = randomUnit() * 10.0 <= 5.0;
+    game.tileSetKind = forest ? TileSetKind::kForest : TileSetKind::kDesert;
     const std::string folder = forest ? "gfx\\forest\\" : "gfx\\desert\\";
     for (const StageTile& tile : kStageTiles) {
         loadBitmap(folder + tile.file, game.tileSet[static_cast<size_t>(tile.slot)].get());

@@ -12,7 +12,8 @@ void createWorldImages(GameState& game);
 // Start-up, after the other pictures: track size and the four chunks from
 // "map\01.bmp" .. "map\04.bmp" (missing files skipped, the rest move up).
 void loadMapChunks(GameState& game);
-// Stage start: one random draw picks the forest or the desert pictures.
+// Stage start: one random draw picks the forest or the desert pictures, and
+// game.tileSetKind records which.
 void chooseTileSet(GameState& game);
 
 }  // namespace kestrway

@@ -57,6 +57,40 @@ TEST(GameFlow, DangerLineShowsInEveryFrameAtDamageFourOnly) {
     EXPECT_EQ(linesSeen, framesAtFour);
 }
 
+TEST(GameFlow, EveryPresenterPassAtDamageFourSeesTheDangerLine) {
+    // A pass also right after each outermost unlock: the first moment the
+    // real presenter thread could copy the frame.
+    TestDataFolder data({});
+    GameHarness harness(data.path());
+    headless::presentAtEveryUnlock(true);
+    typeIntoPlay();
+    headless::pressCloseButton(1.2);
+    int32_t checked = 0;
+    int32_t missed = 0;
+    bool armed = false;
+    bool frameSinceArmed = false;
+    int32_t armedCounter = 0;
+    harness.run([&](GameState& game) {
+        const double now = headless::virtualSeconds();
+        // Checked once a frame has been drawn since damage 4 was set.
+        if (armed && !frameSinceArmed) frameSinceArmed = game.frameCounter != armedCounter;
+        if (frameSinceArmed) {
+            ++checked;
+            missed += !showsText(140, 4, "* Danger : Damage Critical! *", 0xFFFF0000, {}, true);
+        }
+        if (now >= 0.4 && !armed) {
+            armed = true;
+            armedCounter = game.frameCounter;
+        }
+        if (armed) game.damageLevel = 4;
+    });
+    RecordProperty("passesChecked", checked);
+    // Frames from 0.4 s to 1.2 s, two passes each (the unlock's and the
+    // sleep's), the sleep's one less often at the start.
+    EXPECT_GT(checked, 100);
+    EXPECT_EQ(missed, 0);
+}
+
 // The close button ends the title and play (at the end of that frame) but
 // not Get Ready; Escape ends the title when released and Get Ready at once.
 TEST(GameFlow, CloseButtonAndEscapeEndTheGameFromTheRightScreens) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -22,6 +24,63 @@ TEST(GameRandomTest, SeedTruncatesAndFillsTheStateWithTheGamesLcg) {
     random.seed(1.0e300);  // out of range and NaN seeds saturate, no undefined conversion
     random.seed(std::numeric_limits<double>::quiet_NaN());
     EXPECT_EQ(random.stateWord(0), 0u);
+}
+
+TEST(GameRandomTest, SeedTruncatesExactlyOverTheWholeSigned64BitRange) {
+    GameRandom random;
+    // Near both ends the seed is truncated, not saturated: state[0] is the low
+    // 32 bits of the 64-bit integer (9210000000000000000 = 0x7FD0'2B5B'0D59'0000).
+    random.seed(9.21e18);
+    EXPECT_EQ(random.stateWord(0), 0x0D590000u);
+    random.seed(-9.21e18);
+    EXPECT_EQ(random.stateWord(0), 0xF2A70000u);
+    // The largest double below 2^63 and the smallest above -2^63.
+    random.seed(std::nextafter(9223372036854775808.0, 0.0));  // 2^63 - 1024
+    EXPECT_EQ(random.stateWord(0), 0xFFFFFC00u);
+    random.seed(std::nextafter(-9223372036854775808.0, 0.0));  // -2^63 + 1024
+    EXPECT_EQ(random.stateWord(0), 0x00000400u);
+    // Exactly -2^63 is in range: INT64_MIN, whose low word is 0.
+    random.seed(-9223372036854775808.0);
+    EXPECT_EQ(random.stateWord(0), 0u);
+    // 2^63 and above are outside: they saturate to INT64_MAX, and below -2^63
+    // to INT64_MIN.
+    random.seed(9223372036854775808.0);
+    EXPECT_EQ(random.stateWord(0), 0xFFFFFFFFu);
+    random.seed(1.0e19);
+    EXPECT_EQ(random.stateWord(0), 0xFFFFFFFFu);
+    random.seed(std::numeric_limits<double>::infinity());
+    EXPECT_EQ(random.stateWord(0), 0xFFFFFFFFu);
+    random.seed(std::nextafter(-9223372036854775808.0, -1.0e300));
+    EXPECT_EQ(random.stateWord(0), 0u);
+    random.seed(-std::numeric_limits<double>::infinity());
+    EXPECT_EQ(random.stateWord(0), 0u);
+}
+
+TEST(GameRandomTest, CountsItsDrawsAndKeepsTheLastValue) {
+    GameRandom random;
+    random.seed(7.0);
+    EXPECT_EQ(random.drawCount(), 0u);
+    EXPECT_EQ(random.lastValue(), 0.0);
+    double last = 0.0;
+    for (int i = 0; i < 700; ++i) last = random.next();  // crosses a twist
+    EXPECT_EQ(random.drawCount(), 700u);
+    EXPECT_EQ(random.lastValue(), last);
+    random.seed(7.0);  // seeding starts the count again
+    EXPECT_EQ(random.drawCount(), 0u);
+    EXPECT_EQ(random.lastValue(), 0.0);
+
+    // The program's generator, read without drawing.
+    seedRandom(42.0);
+    EXPECT_EQ(randomDrawCount(), 0u);
+    const double first = randomUnit();
+    const double second = randomUnit();
+    EXPECT_EQ(randomDrawCount(), 2u);
+    EXPECT_EQ(randomLastValue(), second);
+    EXPECT_EQ(randomDrawCount(), 2u);
+    GameRandom expected;
+    expected.seed(42.0);
+    EXPECT_EQ(expected.next(), first);
+    EXPECT_EQ(expected.next(), second);
 }
 
 TEST(GameRandomTest, DrawsMatchTheStandardEngineLoadedWithTheSameState) {

@@ -2,13 +2,16 @@
 // to the finish, into a tree, over spanners and water, and in a tank's line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "game/frame_loop.h"
 #include "platform/headless/headless.h"
 #include "platform/keyboard.h"
+#include "player/player.h"
 #include "support/test_track.h"
 
 namespace kestrway::test {
@@ -84,6 +87,84 @@ TEST_F(PlayerScenario, SpannersRepairThenScoreAndWaterMakesABoatInSecondGear) {
     EXPECT_EQ((std::array{game->score, game->spanners[3].x, boatFrames, game->playerGear,
                           game->playerVehicle}),
               (std::array{20, 300, 48, 2, 0}));
+}
+
+TEST_F(PlayerScenario, EachHeadOnCollisionCostsOnePointAndDestroysNoCar) {
+    // 160 head-on collisions: a civilian car driving down towards the player's
+    // car in gear 2 or 3, from 80 heights (every phase of the closing speed),
+    // at offsets across from -20 to 20 and in the four down lanes. The vehicle
+    // stops a pixel short of the car, or exactly touching it when the traffic
+    // step and the car's own step close the gap together: standing in that
+    // contact used to cost a point every frame, destroying the car five
+    // frames later.
+    int32_t cases = 0;
+    int32_t destroyed = 0;
+    int32_t touchingAfter = 0;
+    for (int32_t gear : {2, 3}) {
+        for (int32_t y = 180; y < 260; ++y) {
+            SetUp();  // a fresh world for every case
+            const int32_t dx = (cases * 7) % 41 - 20;
+            const int32_t lane = 4 + cases % 4;
+            const Vehicle& vehicle = putVehicle(0, kCivilian1 + cases % 2, lane, 192 + dx, y);
+            for (int32_t press = 0; press < gear; ++press)
+                hold(kScanUp, 1 + 2 * press, 1 + 2 * press);
+            run = StageRun{};
+            int32_t crashFrame = -1;
+            int32_t maxDamage = 0;
+            // Played until 15 frames after the collision.
+            for (int32_t frame = 0; frame < 300 && (crashFrame < 0 || frame < crashFrame + 15);
+                 ++frame) {
+                if (playFrame(*game, run) != kKeepPlaying) break;
+                if (crashFrame < 0 && game->damageLevel > 0) crashFrame = frame;
+                maxDamage = std::max(maxDamage, game->damageLevel);
+            }
+            ++cases;
+            destroyed += run.endReason == kPlayerDestroyed;
+            touchingAfter += vehicle.touchingPlayer;
+            const std::string what = "gear " + std::to_string(gear) + ", y " + std::to_string(y) +
+                                     ", dx " + std::to_string(dx) + ", lane " +
+                                     std::to_string(lane);
+            ASSERT_GE(crashFrame, 0) << what << ": no collision";
+            EXPECT_EQ(maxDamage, 1) << what;
+            EXPECT_NE(run.endReason, kPlayerDestroyed) << what;
+            EXPECT_EQ((std::array{game->damageLevel, game->playerGear, vehicle.moving}),
+                      (std::array{1, 0, 0}))
+                << what;
+        }
+    }
+    RecordProperty("headOnCases", cases);
+    RecordProperty("endedTouching", touchingAfter);
+    EXPECT_EQ(cases, 160);
+    EXPECT_EQ(destroyed, 0);
+    // The cases the old rule destroyed are those that end with the boxes touching.
+    EXPECT_GT(touchingAfter, 0);
+}
+
+TEST_F(PlayerScenario, AContactCountsOncePerVehicleAndAgainAfterItEnds) {
+    // Two stopped cars, one above the other and a little to the right.
+    Vehicle& first = putVehicle(0, kCivilian1, 4, 192, 287);
+    Vehicle& second = putVehicle(1, kCivilian2, 5, 212, 240);
+    first.moving = 0;
+    second.moving = 0;
+    // Touching the first one: a point, then nothing while it lasts.
+    EXPECT_EQ(vehicleContact(*game, 192, 319), VehicleContact::kNew);
+    EXPECT_EQ(vehicleContact(*game, 192, 319), VehicleContact::kContinued);
+    EXPECT_EQ((std::array{first.touchingPlayer, second.touchingPlayer}), (std::array{1, 0}));
+    // Out of contact for one test, then back: a new contact.
+    EXPECT_EQ(vehicleContact(*game, 192, 360), VehicleContact::kNone);
+    EXPECT_EQ(first.touchingPlayer, 0);
+    EXPECT_EQ(vehicleContact(*game, 192, 319), VehicleContact::kNew);
+    // Another vehicle is another contact, even while the first still touches.
+    EXPECT_EQ(vehicleContact(*game, 200, 260), VehicleContact::kNew);
+    EXPECT_EQ((std::array{first.touchingPlayer, second.touchingPlayer}), (std::array{1, 1}));
+    EXPECT_EQ(vehicleContact(*game, 200, 260), VehicleContact::kContinued);
+    // Leaving the first while the second lasts costs nothing.
+    EXPECT_EQ(vehicleContact(*game, 212, 230), VehicleContact::kContinued);
+    EXPECT_EQ((std::array{first.touchingPlayer, second.touchingPlayer}), (std::array{0, 1}));
+    // hitsVehicle, the steering test, still stops without counting anything.
+    second.moving = 1;
+    EXPECT_EQ(hitsVehicle(*game, 212, 230), 1);
+    EXPECT_EQ(second.moving, 0);
 }
 
 TEST_F(PlayerScenario, ATankLinedUpFiresUntilTheCarIsDestroyed) {

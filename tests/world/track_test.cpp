@@ -102,7 +102,26 @@ TEST_F(TrackTest, WithNowhereToStandSpannersStayCollectedAfterTheirAttempts) {
     seedRandom(13);
     placeTrackFeatures(*game);
     for (const Spanner& spanner : game->spanners) EXPECT_EQ(spanner.x, -1);
+    EXPECT_EQ(kMaxSpannerAttempts, 1 << 20);
+    EXPECT_EQ(randomDrawCount(),
+              uint64_t{kTrackCells} + uint64_t{kSpannerCount} * 2 * kMaxSpannerAttempts);
     EXPECT_EQ(randomUnit(), drawAfter(13, kTrackCells + kSpannerCount * 2 * kMaxSpannerAttempts));
+}
+
+TEST_F(TrackTest, OneQualifyingCellIn3200IsFoundByEverySpanner) {
+    // Rows 100 to 299 all trees but one grass cell: with the old bound of
+    // 10,000 attempts about 4 per cent of spanners were given up here.
+    game->stageNumber = 0;  // keep towers from mattering: trees and towers both refuse a spanner
+    for (double seed = 1; seed <= 40; ++seed) {
+        fillRows(*game, 100, 299, "TTTTTTTTTTTTTTTT");
+        cell(*game, 217, 9) = kGrass;
+        seedRandom(seed);
+        placeTrackFeatures(*game);
+        for (const Spanner& spanner : game->spanners) {
+            ASSERT_EQ((std::array{spanner.x, spanner.y}), (std::array{32 * 9 + 8, 32 * 217 + 8}))
+                << "seed " << seed;
+        }
+    }
 }
 
 }  // namespace

@@ -52,13 +52,22 @@ TEST_F(WorldFilesTest, OneDrawPicksTheForestOrTheDesertPictures) {
     loadBitmap("gfx\\forest\\grass.bmp", forest.get());
     loadBitmap("gfx\\desert\\grass.bmp", desert.get());
     ASSERT_NE(middle(forest), middle(desert));
+    EXPECT_EQ(game->tileSetKind, TileSetKind::kNone);
+    int32_t forests = 0;
     for (double seed = 1; seed <= 6; ++seed) {
         seedRandom(seed);
         chooseTileSet(*game);
         const bool isForest = drawAfter(seed, 0) * 10 <= 5;
+        forests += isForest;
         EXPECT_EQ(middle(game->tileSet[kGrass]), middle(isForest ? forest : desert)) << seed;
+        // The choice is readable without looking at the pictures.
+        EXPECT_EQ(game->tileSetKind, isForest ? TileSetKind::kForest : TileSetKind::kDesert)
+            << seed;
+        EXPECT_EQ(randomLastValue(), drawAfter(seed, 0)) << seed;
         EXPECT_EQ(randomUnit(), drawAfter(seed, 1)) << "one draw for seed " << seed;
     }
+    EXPECT_GT(forests, 0);
+    EXPECT_LT(forests, 6);
     // Both lane codes show the road picture; code 5 has none and keeps its own.
     EXPECT_EQ(middle(game->tileSet[kRoad2]), middle(game->tileSet[kRoad1]));
     EXPECT_EQ(decodeTilePixel(middle(game->tileSet[5])), (TilePixel{5, 16, 16}));

@@ -43,5 +43,10 @@ void setPassHook(std::function<void()> hook);
 uint32_t presentedPixel(int32_t x, int32_t y);
 // Runs a presenter pass now, outside the clock (a test's "look at the window").
 void presentNow();
+// When on, a presenter pass (counted, and followed by the pass hook) also
+// runs right after every outermost unlockScreen, the moment a real presenter
+// thread may first take the lock: a test then sees every picture the window
+// could show. Off after reset().
+void presentAtEveryUnlock(bool on);
 
 }  // namespace kestrway::headless

@@ -123,6 +123,7 @@ void backendEndProgram(int32_t exitCode) {
 namespace headless {
 
 void reset() {
+    setScreenReleasedHook(nullptr);
     resetScreenDevice();
     closeAllFiles();
     gState = HeadlessState{};
@@ -172,6 +173,10 @@ uint32_t presentedPixel(int32_t x, int32_t y) {
 
 void presentNow() {
     presenterPass();
+}
+
+void presentAtEveryUnlock(bool on) {
+    setScreenReleasedHook(on ? &presenterPass : nullptr);
 }
 
 }  // namespace headless

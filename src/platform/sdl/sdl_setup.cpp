@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "platform/sdl/display_loss.h"
+
 namespace kestrway {
 
 bool startSdl() {
@@ -38,6 +40,7 @@ bool startSdl() {
         SDL_Quit();
         return false;
     }
+    if (driver != nullptr && SDL_strcmp(driver, "x11") == 0) endPromptlyOnDisplayLoss();
     return true;
 }
 
