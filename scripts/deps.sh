@@ -31,6 +31,15 @@ if has_flag --web; then
 fi
 # --- end of the browser version's packages
 
+# --- The Windows version (tests/windows/run.sh, packaging/windows/package.sh):
+# MinGW-w64 with posix threads, GoogleTest's sources to build with it, Wine
+# to run what it builds, and the real-window tools for the Wine window test.
+if has_flag --windows; then
+    packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
+        xvfb xauth xdotool x11-apps x11-utils imagemagick zip unzip cmake ninja-build g++)
+fi
+# --- end of the Windows version's packages
+
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/host_path.h"
 #include "platform/image.h"
 #include "platform/screen_device.h"
 
@@ -25,10 +26,10 @@ ErrorCode loadBitmap(std::string_view fileName, Image* image) {
     }
     const std::string path = hostPath(fileName);
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
+    if (std::filesystem::is_directory(pathFromUtf8(path), ignored)) {
         return ErrorCode::kFileNotFound;
     }
-    std::unique_ptr<std::FILE, FileClose> file{std::fopen(path.c_str(), "rb")};
+    std::unique_ptr<std::FILE, FileClose> file{openBinaryForReading(path)};
     if (!file) {
         return ErrorCode::kFileNotFound;
     }
