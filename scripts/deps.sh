@@ -36,7 +36,7 @@ fi
 # to run what it builds, and the real-window tools for the Wine window test.
 if has_flag --windows; then
     packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
-        xvfb xauth xdotool x11-apps x11-utils imagemagick zip unzip cmake ninja-build g++)
+        xvfb xauth xdotool x11-apps x11-utils imagemagick zip unzip cmake ninja-build g++ libx11-dev)
 fi
 # --- end of the Windows version's packages
 
