@@ -16,3 +16,5 @@ set_property(SOURCE ${CMAKE_BINARY_DIR}/kestrway.rc APPEND PROPERTY OBJECT_DEPEN
 # the build tree.
 add_custom_command(TARGET kestrway_win32 POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data $<TARGET_FILE_DIR:kestrway_win32>)
+# No link time in the program's header: the same sources give the same bytes.
+target_link_options(kestrway_win32 PRIVATE -Wl,--no-insert-timestamp)
