@@ -31,6 +31,15 @@ if has_flag --web; then
 fi
 # --- end of the browser version's packages
 
+# --- The Windows version (tests/windows/run.sh, packaging/windows/package.sh):
+# MinGW-w64 with posix threads, GoogleTest's sources to build with it, Wine
+# to run what it builds, and the real-window tools for the Wine window test.
+if has_flag --windows; then
+    packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64
+        xvfb xauth xdotool x11-apps x11-utils imagemagick zip unzip cmake ninja-build g++ libx11-dev)
+fi
+# --- end of the Windows version's packages
+
 # --- The release packages (scripts/release.sh, packaging/linux/package.sh,
 # tests/package/run.sh): the Debian package tools and checkers, the
 # desktop-entry and AppStream validators, strip, and Xvfb with the window

@@ -4,9 +4,9 @@
 # platform below, with the version from CMakeLists.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-readonly kPlatforms=(linux web)
+readonly kPlatforms=(linux windows web)
 
-scripts/deps.sh --release --web
+scripts/deps.sh --release --windows --web
 version=$(scripts/version.sh)
 dist=$(pwd)/dist
 rm -rf "$dist"

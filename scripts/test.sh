@@ -2,9 +2,9 @@
 # Builds and runs the whole test suite: the normal build (unit, whole-game
 # scenario, data and real-window tests), the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the real window under
-# ThreadSanitizer, the browser version in headless Chromium, the release
-# packages (made, started under Xvfb, validated), and the BMP and map
-# loaders' fuzzers.
+# ThreadSanitizer, the browser version in headless Chromium, the Windows
+# version under Wine, the release packages (made, started under Xvfb,
+# validated), and the BMP and map loaders' fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --test
@@ -50,6 +50,12 @@ echo "== The browser version in headless Chromium"
 tests/web/run.sh | tee "$log"
 total=$((total + $(grep -oE '^web: [0-9]+ passed' "$log" | grep -oE '[0-9]+')))
 # --- end of the browser version
+
+# --- The Windows version, cross-built and run under Wine
+echo "== Windows: cross-built with MinGW-w64, tested under Wine"
+tests/windows/run.sh 2>&1 | tee "$log"
+total=$((total + $(grep -oE '^windows: [0-9]+ passed, 0 failed' "$log" | grep -oE '[0-9]+' | head -n 1)))
+# --- end of the Windows version
 
 # --- The release packages: made twice, unpacked, started, validated
 echo "== The release packages"

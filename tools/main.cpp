@@ -1,5 +1,5 @@
 // kestrway_datagen: writes the game's data tree (gfx/, fonts/, map/), the built-in font include
-// and the program's icon (as a pixel include and as SVG).
+// and the program's icon (as a pixel include, as SVG and as a Windows icon file).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "builtin_font.h"
 #include "data_tree.h"
 #include "font_files.h"
+#include "windows_icon.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ struct Options {
     std::optional<std::filesystem::path> builtinFontFile;
     std::optional<std::filesystem::path> appIconFile;
     std::optional<std::filesystem::path> iconSvgFile;
+    std::optional<std::filesystem::path> windowsIconFile;
 };
 
 std::optional<Options> parseOptions(int argc, char** argv) {
@@ -33,6 +35,8 @@ std::optional<Options> parseOptions(int argc, char** argv) {
             options.appIconFile = argv[++i];
         } else if (arg == "--icon-svg" && i + 1 < argc) {
             options.iconSvgFile = argv[++i];
+        } else if (arg == "--windows-icon" && i + 1 < argc) {
+            options.windowsIconFile = argv[++i];
         } else if (!arg.starts_with("--") && !options.outputRoot) {
             options.outputRoot = arg;
         } else {
@@ -40,7 +44,7 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         }
     }
     if (!options.outputRoot && !options.builtinFontFile && !options.appIconFile &&
-        !options.iconSvgFile) {
+        !options.iconSvgFile && !options.windowsIconFile) {
         return std::nullopt;
     }
     return options;
@@ -62,7 +66,7 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr,
                      "usage: kestrway_datagen [<output-root>] [--builtin-font <file>] "
-                     "[--app-icon <file>] [--icon-svg <file>]\n");
+                     "[--app-icon <file>] [--icon-svg <file>] [--windows-icon <file>]\n");
         return 2;
     }
     try {
@@ -80,6 +84,10 @@ int main(int argc, char** argv) {
         }
         if (options->iconSvgFile) {
             writeTextFile(*options->iconSvgFile, kestrway::appIconSvg());
+        }
+        if (options->windowsIconFile) {
+            writeTextFile(*options->windowsIconFile,
+                          kestrway::formatWindowsIcon(kestrway::drawAppIcon()));
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "kestrway_datagen: %s\n", error.what());

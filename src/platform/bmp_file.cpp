@@ -5,6 +5,7 @@
 
 #include "platform/file_open.h"
 #include "platform/files.h"
+#include "platform/host_path.h"
 #include "platform/image.h"
 #include "platform/screen_device.h"
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/file_open.h"
+#include "platform/host_path.h"
 
 namespace kestrway {
 
@@ -20,6 +21,16 @@ bool validNumber(int32_t fileNumber) {
     return fileNumber >= 1 && fileNumber <= kMaxFileNumber;
 }
 
+// To byte offset (counted from 0) of the file; false when it cannot be reached.
+bool seekTo(std::FILE* file, int64_t offset) {
+#ifdef _WIN32
+    // long, and so off_t, is 32 bits on Windows: offsets past 2 GiB need this.
+    return _fseeki64(file, offset, SEEK_SET) == 0;
+#else
+    return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
 }  // namespace
 
 void setDataFolder(std::string_view folder) {
@@ -31,7 +42,7 @@ std::string hostPath(std::string_view fileName) {
     for (char& c : path) {
         if (c == '\\') c = '/';
     }
-    if (!gDataFolder.empty() && !path.empty() && path[0] != '/') {
+    if (!gDataFolder.empty() && !path.empty() && !pathFromUtf8(path).has_root_path()) {
         path = gDataFolder + "/" + path;
     }
     return path;
@@ -55,7 +66,7 @@ ErrorCode readFileBytes(int32_t fileNumber, int64_t position, void* buffer, size
     auto* bytes = static_cast<unsigned char*>(buffer);
     size_t got = 0;
     // A position past the end simply reads nothing; the buffer is zeroed.
-    if (position == 0 || fseeko(file, static_cast<off_t>(position - 1), SEEK_SET) == 0) {
+    if (position == 0 || seekTo(file, position - 1)) {
         got = std::fread(bytes, 1, count, file);
     }
     if (got < count) std::memset(bytes + got, 0, count - got);

@@ -1,5 +1,5 @@
 # Runs the data generator into WORK_DIR and checks that it reproduces data/,
-# the built-in font include and the icon (pixels and SVG) exactly: same file list, same bytes.
+# the built-in font include and the icon (pixels, SVG and Windows icon) exactly: same file list, same bytes.
 # Usage: cmake -DGENERATOR=... -DSOURCE_DIR=... -DWORK_DIR=... -P compare_regenerated.cmake
 foreach(required GENERATOR SOURCE_DIR WORK_DIR)
   if(NOT DEFINED ${required})
@@ -12,6 +12,7 @@ file(MAKE_DIRECTORY ${WORK_DIR})
 execute_process(
   COMMAND ${GENERATOR} ${WORK_DIR}/data --builtin-font ${WORK_DIR}/builtin_font_glyphs.inc
           --app-icon ${WORK_DIR}/app_icon_pixels.inc --icon-svg ${WORK_DIR}/icon.svg
+          --windows-icon ${WORK_DIR}/kestrway.ico
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "the generator failed: ${status}")
@@ -36,6 +37,7 @@ endforeach()
 list(APPEND pairs "${SOURCE_DIR}/src/platform/builtin_font_glyphs.inc|${WORK_DIR}/builtin_font_glyphs.inc")
 list(APPEND pairs "${SOURCE_DIR}/src/platform/app_icon_pixels.inc|${WORK_DIR}/app_icon_pixels.inc")
 list(APPEND pairs "${SOURCE_DIR}/packaging/linux/org.kestrway.Kestrway.svg|${WORK_DIR}/icon.svg")
+list(APPEND pairs "${SOURCE_DIR}/packaging/windows/kestrway.ico|${WORK_DIR}/kestrway.ico")
 
 set(mismatches 0)
 foreach(pair IN LISTS pairs)

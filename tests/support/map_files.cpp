@@ -55,8 +55,15 @@ TestDataFolder::TestDataFolder(const std::vector<ChunkRows>& chunks) {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_ / "map");
     const std::filesystem::path real = KESTRWAY_DATA_DIR;
-    std::filesystem::create_directory_symlink(real / "gfx", path_ / "gfx");
-    std::filesystem::create_directory_symlink(real / "fonts", path_ / "fonts");
+    for (const char* folder : {"gfx", "fonts"}) {
+        std::error_code noLink;
+        std::filesystem::create_directory_symlink(real / folder, path_ / folder, noLink);
+        // Windows lets only administrators and developer mode make links.
+        if (noLink) {
+            std::filesystem::copy(real / folder, path_ / folder,
+                                  std::filesystem::copy_options::recursive);
+        }
+    }
     for (size_t i = 0; i < chunks.size() && i < 4; ++i) {
         std::string file = "0";
         file += std::to_string(i + 1);

@@ -1,0 +1,26 @@
+// The program's entry on Windows: the game runs on the main thread, the
+// presenter on a thread of its own that openScreen starts.
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "game/run_game.h"
+#include "platform/command_line.h"
+#include "platform/data_folder.h"
+#include "platform/host_path.h"
+#include "platform/win32/dpi_awareness.h"
+#include "platform/win32/system_clock.h"
+#include "state/game_state.h"
+
+int main(int argc, char** argv) {
+    if (kestrway::answerInformationRequest(argc, argv, std::cout)) return EXIT_SUCCESS;
+    kestrway::becomeDpiAware();
+    // Data in the working directory wins; otherwise the folder of the program.
+    std::error_code noDirectory;
+    kestrway::chooseDataFolder(kestrway::utf8FromPath(std::filesystem::current_path(noDirectory)),
+                               kestrway::executablePath(), std::cerr);
+    kestrway::requestFineTimer();
+    // Static: the game's tables are large, and they live until the process ends.
+    static kestrway::GameState game;
+    kestrway::runGame(game, argc, argv);
+}

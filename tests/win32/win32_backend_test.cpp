@@ -1,0 +1,168 @@
+// The Windows backend's key table, message translation, picture placement
+// and clock.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "platform/keyboard.h"
+#include "platform/win32/picture_geometry.h"
+#include "platform/win32/system_clock.h"
+#include "platform/win32/virtual_keys.h"
+#include "platform/win32/window_messages.h"
+
+namespace kestrway {
+namespace {
+
+constexpr LPARAM kRepeat = LPARAM{1} << 30;
+constexpr LPARAM kAlt = LPARAM{1} << 29;
+
+std::vector<uint32_t> typed(const WindowInput& input) {
+    return {input.typedCodes.begin(), input.typedCodes.begin() + input.typedCount};
+}
+
+TEST(Win32Keys, TheGamesKeysAndTheKeypadArrowsReadAsTheirScanCodes) {
+    std::array<uint8_t, 256> keyboard{};
+    keyboard[VK_NUMPAD8] = 0x80;
+    keyboard[VK_LEFT] = 0x81;   // held, toggled bit set too
+    keyboard[VK_SPACE] = 0x01;  // only toggled: not held
+    keyboard[VK_ESCAPE] = 0x80;
+    const KeyStates held = heldKeysFrom(keyboard);
+    EXPECT_EQ(held[kScanUp], 1);
+    EXPECT_EQ(held[kScanLeft], 1);
+    EXPECT_EQ(held[kScanEscape], 1);
+    EXPECT_EQ(held[kScanSpace], 0);
+    EXPECT_EQ(held[kScanDown], 0);
+    int32_t heldCount = 0;
+    for (const uint8_t state : held) heldCount += state;
+    EXPECT_EQ(heldCount, 3);
+    for (const auto& [key, code] : {std::pair{VK_UP, 72},
+                                    {VK_NUMPAD2, 80},
+                                    {VK_DOWN, 80},
+                                    {VK_NUMPAD4, 75},
+                                    {VK_NUMPAD6, 77},
+                                    {VK_RIGHT, 77},
+                                    {VK_SPACE, 57},
+                                    {VK_ESCAPE, 1},
+                                    {0xFF, 0}}) {
+        EXPECT_EQ(pcScanCode(static_cast<uint32_t>(key)), code) << key;
+    }
+}
+
+TEST(Win32Messages, CharactersAndCharacterlessKeysBecomeTheGamesCodes) {
+    WindowInput input;
+    WindowFocus focus;
+    EXPECT_TRUE(translateMessage(WM_CHAR, ' ', 0, input, focus));
+    translateMessage(WM_CHAR, 27, 0, input, focus);      // Escape types its control character
+    translateMessage(WM_CHAR, 0xE9, 0, input, focus);    // e acute: Latin-1
+    translateMessage(WM_CHAR, 0x20AC, 0, input, focus);  // the euro sign has no byte: dropped
+    EXPECT_TRUE(translateMessage(WM_KEYDOWN, VK_UP, 0, input, focus));
+    translateMessage(WM_KEYDOWN, VK_LEFT, kRepeat, input, focus);  // repeats count
+    // Keys with a character come again as WM_CHAR; their key-down is left alone.
+    EXPECT_FALSE(translateMessage(WM_KEYDOWN, 'A', 0, input, focus));
+    EXPECT_FALSE(translateMessage(WM_KEYDOWN, VK_ESCAPE, 0, input, focus));
+    EXPECT_EQ(typed(input), (std::vector<uint32_t>{32, 27, 0xE9, 0x48FF, 0x4BFF}));
+    EXPECT_FALSE(input.toggleFullscreen);
+}
+
+TEST(Win32Messages, TheCloseButtonOnlyAddsTheCloseKeyTwiceForTwoPresses) {
+    WindowInput input;
+    WindowFocus focus;
+    // Handled: the default handling would destroy the window.
+    EXPECT_TRUE(translateMessage(WM_CLOSE, 0, 0, input, focus));
+    EXPECT_TRUE(translateMessage(WM_CLOSE, 0, 0, input, focus));
+    EXPECT_EQ(typed(input), (std::vector<uint32_t>{kCloseKeyCode, kCloseKeyCode}));
+    EXPECT_FALSE(input.focusChanged);
+    EXPECT_FALSE(input.redraw);
+}
+
+TEST(Win32Messages, F11AndAltEnterToggleOncePerPressAndTypeNothing) {
+    WindowFocus focus;
+    for (const auto& [message, key, bits] : {std::tuple{WM_KEYDOWN, VK_F11, LPARAM{0}},
+                                             {WM_SYSKEYDOWN, VK_RETURN, kAlt},
+                                             {WM_SYSKEYDOWN, VK_F11, kAlt}}) {
+        WindowInput input;
+        EXPECT_TRUE(translateMessage(message, key, bits, input, focus));
+        EXPECT_TRUE(input.toggleFullscreen) << key;
+        WindowInput repeated;
+        translateMessage(message, key, bits | kRepeat, repeated, focus);
+        EXPECT_FALSE(repeated.toggleFullscreen) << key;
+        EXPECT_EQ(input.typedCount + repeated.typedCount, 0);
+    }
+    // Alt+Enter's character is swallowed (it would beep); Alt alone must not
+    // open the system menu's keyboard mode; Alt+F4 goes on to closing.
+    WindowInput input;
+    EXPECT_TRUE(translateMessage(WM_SYSCHAR, VK_RETURN, kAlt, input, focus));
+    EXPECT_TRUE(translateMessage(WM_SYSCOMMAND, SC_KEYMENU, 0, input, focus));
+    EXPECT_FALSE(translateMessage(WM_SYSKEYDOWN, VK_F4, kAlt, input, focus));
+    EXPECT_TRUE(translateMessage(WM_SYSKEYDOWN, VK_F10, 0, input, focus));
+    EXPECT_EQ(typed(input), (std::vector<uint32_t>{extendedKeyCode(68)}));
+}
+
+TEST(Win32Messages, ActivationAndDeactivationAreFocusChangesOnlyWhenTheStateFlips) {
+    WindowInput input;
+    WindowFocus focus;
+    EXPECT_FALSE(translateMessage(WM_ACTIVATE, WA_CLICKACTIVE, 0, input, focus));
+    EXPECT_TRUE(focus.active);
+    EXPECT_TRUE(input.focusChanged);
+    input.clear();
+    translateMessage(WM_ACTIVATE, WA_ACTIVE, 0, input, focus);
+    EXPECT_FALSE(input.focusChanged);
+    translateMessage(WM_ACTIVATE, WA_INACTIVE, 0, input, focus);
+    EXPECT_FALSE(focus.active);
+    EXPECT_TRUE(input.focusChanged);
+}
+
+TEST(Win32Messages, AFullPassKeepsTheFirstCodesAndDropsTheRest) {
+    WindowInput input;
+    WindowFocus focus;
+    for (uint32_t c = 1; c <= 40; ++c) translateMessage(WM_CHAR, c, 0, input, focus);
+    ASSERT_EQ(input.typedCount, static_cast<int32_t>(input.typedCodes.size()));
+    EXPECT_EQ(input.typedCodes.front(), 1u);
+    EXPECT_EQ(input.typedCodes.back(), input.typedCodes.size());
+}
+
+TEST(Win32Picture, ScalesToFitWithSquarePixelsAndCentres) {
+    const PictureRect same = pictureRectFor(640, 480);
+    EXPECT_EQ((std::array{same.x, same.y, same.width, same.height}), (std::array{0, 0, 640, 480}));
+    const PictureRect wide = pictureRectFor(1280, 720);  // bars left and right
+    EXPECT_EQ((std::array{wide.x, wide.y, wide.width, wide.height}),
+              (std::array{160, 0, 960, 720}));
+    const PictureRect tall = pictureRectFor(640, 1000);  // bars above and below
+    EXPECT_EQ((std::array{tall.x, tall.y, tall.width, tall.height}),
+              (std::array{0, 260, 640, 480}));
+    const PictureRect none = pictureRectFor(0, 0);  // minimised
+    EXPECT_EQ(none.width, 0);
+}
+
+TEST(Win32Picture, RunsOfLinesCoverTheScaledPictureWithoutGapsOrOverlaps) {
+    for (const PictureRect rect :
+         {pictureRectFor(1280, 720), pictureRectFor(500, 377), pictureRectFor(1920, 1080)}) {
+        int32_t expectedTop = rect.y;
+        for (int32_t first = 0; first < 480; first += 37) {
+            const int32_t last = std::min(first + 36, 479);
+            const WindowRows rows = windowRowsFor(rect, first, last);
+            EXPECT_EQ(rows.top, expectedTop);
+            EXPECT_GT(rows.bottom, rows.top);
+            expectedTop = rows.bottom;
+        }
+        EXPECT_EQ(expectedTop, rect.y + rect.height);
+    }
+}
+
+TEST(Win32Clock, CountsSecondsForwardLikeTheTickCount) {
+    requestFineTimer();
+    const double start = systemSeconds();
+    const ULONGLONG startTicks = GetTickCount64();
+    Sleep(50);
+    const double seconds = systemSeconds() - start;
+    const double tickSeconds = static_cast<double>(GetTickCount64() - startTicks) * 0.001;
+    releaseFineTimer();
+    EXPECT_GE(seconds, 0.045);
+    EXPECT_NEAR(seconds, tickSeconds, 0.035);
+}
+
+}  // namespace
+}  // namespace kestrway

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The Windows stage of the test command: cross-builds the game and the whole
+# unit and scenario suite with MinGW-w64, runs the suite under Wine (in a
+# Wine prefix made for this run in a temporary folder), then the real
+# kestrway.exe in a window on Xvfb, and the release zip unpacked into an
+# empty folder and played from there. Prints "windows: N passed, M failed".
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+scripts/deps.sh --windows || exit 1
+
+scratch=$(mktemp -d)
+export WINEPREFIX=$scratch/wine WINEDEBUG=-all
+trap 'wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
+passed=0
+failed=0
+note() {  # passed failed what
+    passed=$((passed + $1))
+    failed=$((failed + $2))
+    echo "$3: $1 passed, $2 failed"
+}
+
+# The prefix is made while the build runs; it takes a while.
+wineboot -i >/dev/null 2>&1 &
+boot=$!
+cmake --preset windows >/dev/null || exit 1
+cmake --build build/windows --target kestrway_win32 kestrway_tests kestrway_web_tests \
+    kestrway_win32_tests || exit 1
+g++ -std=c++20 -O2 tests/e2e/press_close_button.cpp -lX11 -o "$scratch/press_close_button" || exit 1
+wait "$boot"
+
+# Each suite runs as one Wine process (a process per test would take
+# minutes); every test it lists must pass.
+for suite in kestrway_tests kestrway_web_tests kestrway_win32_tests; do
+    log=$scratch/$suite.log
+    (cd build/windows/tests && timeout 600 wine "./$suite.exe" --gtest_brief=1) >"$log" 2>&1
+    listed=$( (cd build/windows/tests && wine "./$suite.exe" --gtest_list_tests) | grep -c '^  ')
+    ok=$(grep -oE '^\[  PASSED  \] [0-9]+' "$log" | grep -oE '[0-9]+$' || echo 0)
+    grep -E '^\[  FAILED  \]|Failure' "$log" | head -n 20
+    note "$ok" "$((listed - ok))" "$suite under Wine"
+done
+# The same tests as the Linux build, where one has been built.
+if [[ -x build/default/tests/kestrway_tests ]]; then
+    build/default/tests/kestrway_tests --gtest_list_tests >"$scratch/linux.list"
+    (cd build/windows/tests && wine ./kestrway_tests.exe --gtest_list_tests) | tr -d '\r' >"$scratch/windows.list"
+    if cmp -s "$scratch/linux.list" "$scratch/windows.list"; then
+        note 1 0 "the same test list as the Linux build"
+    else
+        diff "$scratch/linux.list" "$scratch/windows.list" | head -n 10
+        note 0 1 "the same test list as the Linux build"
+    fi
+fi
+
+count_checks() {  # what, then the command
+    local what=$1 log=$scratch/checks.log
+    shift
+    # Wine's server and desktop started by the runs above know no display;
+    # the window's Wine must start its own inside Xvfb.
+    wineserver -k 2>/dev/null
+    wineserver -w
+    "$@" 2>&1 | tee "$log"
+    local ok bad
+    ok=$(grep -c '^ok: ' "$log")
+    bad=$(grep -c '^FAILED: ' "$log")
+    # A script that stopped early ran fewer checks: count that as a failure.
+    grep -qE '^[0-9]+ passed, 0 failed$' "$log" || bad=$((bad > 0 ? bad : 1))
+    note "$ok" "$bad" "$what"
+}
+
+count_checks "the window under Wine" \
+    timeout 300 tests/windows/wine_window_test.sh build/windows "$scratch/press_close_button"
+
+# The release zip, unpacked into an empty folder and played from there.
+packaging/windows/package.sh test "$scratch/dist" >/dev/null || exit 1
+mkdir "$scratch/unpacked"
+unzip -q "$scratch/dist/kestrway-test-windows-x64.zip" -d "$scratch/unpacked"
+count_checks "the unpacked zip under Wine" \
+    timeout 300 tests/windows/wine_window_test.sh "$scratch/unpacked/kestrway-test-windows-x64" \
+    "$scratch/press_close_button"
+imports=$(x86_64-w64-mingw32-objdump -p build/windows/kestrway.exe | grep -oE 'DLL Name: .*' | sort -f | tr '\n' ' ')
+if [[ "$(echo "$imports" | tr 'a-z' 'A-Z')" == "DLL NAME: GDI32.DLL DLL NAME: KERNEL32.DLL DLL NAME: MSVCRT.DLL DLL NAME: USER32.DLL DLL NAME: WINMM.DLL " ]]; then
+    note 1 0 "kestrway.exe imports only Windows' own DLLs"
+else
+    note 0 1 "kestrway.exe imports: $imports"
+fi
+
+echo "windows: $passed passed, $failed failed"
+[[ $failed == 0 ]]
