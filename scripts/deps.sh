@@ -21,6 +21,12 @@ if has_flag --test; then
     packages+=(libgtest-dev libfreetype-dev fonts-dejavu-core libbenchmark-dev clang
         libclang-rt-14-dev clang-format xvfb xauth xdotool x11-apps x11-utils imagemagick git)
 fi
+# --- The pause test: a window manager, so the window can lose its focus and
+# be minimised under Xvfb.
+if has_flag --test; then
+    packages+=(openbox)
+fi
+# --- end of the pause test's packages
 
 # --- The browser version (scripts/web.sh, tests/web/run.sh,
 # packaging/web/package.sh): Emscripten with its prebuilt libraries, acorn

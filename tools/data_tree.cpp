@@ -54,6 +54,8 @@ void writeFonts(const std::filesystem::path& root) {
 }
 
 void writeMaps(const std::filesystem::path& root) {
+    const std::string palette = formatTilePalette();
+    writeOutputFile(root, "map/tiles.gpl", std::vector<uint8_t>(palette.begin(), palette.end()));
     for (const MapChunkSource& source : mapChunkSources()) {
         writeOutputFile(root, "map/" + std::string(source.name) + ".bmp",
                         encodeMapChunk(chunkTileCodes(source)));

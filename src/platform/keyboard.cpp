@@ -1,6 +1,7 @@
 // Key states and the typed-key ring: filled by the presenter, read by the game.
 #include "platform/keyboard.h"
 
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 
 namespace kestrway {
@@ -43,15 +44,17 @@ void addKeyCode(uint32_t code) {
         ring.readIndex = (ring.readIndex + 1) % kKeyBufferSlots;  // full: the oldest is lost
     }
     screenDevice().keyPressed = true;
+    if (code == kCloseKeyCode) closeRequested();
 }
 
 void setKeyStates(const std::array<uint8_t, kKeyStateCount>& states) {
     screenDevice().keyStates = states;
 }
 
-void focusChanged() {
+void focusChanged(bool attended) {
     screenDevice().keyStates.fill(0);
     markLinesChanged(0, kScreenHeight - 1);
+    setWindowAttended(attended);
 }
 
 }  // namespace kestrway

@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "platform/backend.h"
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 
 namespace kestrway {
@@ -173,6 +174,7 @@ void resetScreenDevice() {
     std::unique_ptr<uint32_t[]> pages = std::move(gDevice.pages);
     gDevice = ScreenDevice{};
     gDevice.pages = std::move(pages);  // reused: tests open thousands of screens
+    resetFrameHold();
 }
 
 }  // namespace kestrway

@@ -64,10 +64,13 @@ void unlockScreenUnmarked();
 void setScreenReleasedHook(void (*hook)());
 
 // Presenter side, called with screenMutex() held.
+// The close code also lifts the frame hold, so the game can end.
 void addKeyCode(uint32_t code);
 void setKeyStates(const std::array<uint8_t, kKeyStateCount>& states);
-// Focus gained or lost: no key reads as held, and the whole picture is sent again.
-void focusChanged();
+// Focus gained or lost, or the window minimised or restored: no key reads as
+// held, the whole picture is sent again, and frames are held while the
+// window is not attended (focused and not minimised).
+void focusChanged(bool attended);
 // Calls send(first, last) for every run of changed lines and clears them.
 template <typename Send>
 void takeChangedLineRuns(Send&& send) {

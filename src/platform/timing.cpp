@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/backend.h"
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 
 namespace kestrway {
@@ -23,12 +24,16 @@ bool takeKeyPressed() {
 
 }  // namespace
 
+// The game's frames sleep here, so this is where they are held.
 ErrorCode sleepMs(int32_t ms) {
+    noteFrameSleep();
     if (ms > 0) backendSleep(ms);
+    if (framesHeld()) backendWaitWhileHeld();
     return ErrorCode::kOk;
 }
 
 ErrorCode sleepUntilKey(int32_t ms) {
+    noteKeyWaitSleep();
     if (ms == -1) {
         while (!takeKeyPressed()) backendSleep(kKeyCheckMs);
         return ErrorCode::kOk;

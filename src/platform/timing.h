@@ -8,6 +8,7 @@
 
 namespace kestrway {
 
+// The frame sleep: also waits as long as frames are held (frame_hold.h).
 ErrorCode sleepMs(int32_t ms);
 // -1: until a key is pressed (checked every 50 ms); 1..99: a plain sleep;
 // 0 or below: returns at once; 100 or more: returns early on a key press.

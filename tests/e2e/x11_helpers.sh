@@ -30,6 +30,9 @@ prepare_session() {
     for tool in xdotool xwd xprop convert compare; do
         command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
     done
+    # SDL's software renderer unless a test asks for another: it draws the
+    # same on every machine, with or without a graphics card.
+    export SDL_RENDER_DRIVER=${SDL_RENDER_DRIVER:-software}
     # For a sanitizer build of the game: leaks of system libraries are not ours.
     export LSAN_OPTIONS="suppressions=$e2e_dir/lsan_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     cd "$(dirname "$game")" || exit 1

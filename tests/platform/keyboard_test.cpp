@@ -11,19 +11,21 @@ namespace {
 
 using KeyboardTest = OpenScreenTest;
 
+// Key waits (as on a still screen), since a frame sleep would be held while
+// the focus is away.
 TEST_F(KeyboardTest, HeldKeysShowAfterAPassInRangeAndClearWhileFocusIsLost) {
     headless::holdKey(kScanUp, 0.0, 0.05);
     headless::holdKey(kScanSpace, 0.0, 1.0);
     headless::changeFocus(0.02);
     headless::changeFocus(0.05);
     EXPECT_EQ(isKeyDown(kScanUp), 0);  // no pass yet
-    sleepMs(10);
+    sleepUntilKey(10);
     EXPECT_EQ(isKeyDown(kScanUp), -1);
     EXPECT_EQ(isKeyDown(128), 0);
     EXPECT_EQ(isKeyDown(-1), 0);
-    sleepMs(20);
+    sleepUntilKey(20);
     EXPECT_EQ(isKeyDown(kScanSpace), 0);
-    sleepMs(30);
+    sleepUntilKey(30);
     EXPECT_EQ(isKeyDown(kScanSpace), -1);
     EXPECT_EQ(isKeyDown(kScanUp), 0);
 }

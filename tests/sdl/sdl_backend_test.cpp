@@ -89,6 +89,25 @@ TEST(WindowEvents, EventsBecomeTypedCodesAndWindowActions) {
     }
 }
 
+// P and Pause each toggle the pause once however long they are held; P's letter still arrives as
+// text. Minimising and restoring the window count as losing and regaining its attention.
+TEST(WindowEvents, PauseKeysAndMinimisingReachThePresenter) {
+    WindowInput input;
+    for (const SDL_Event& event :
+         {keyDown(SDL_SCANCODE_P), keyDown(SDL_SCANCODE_P, 1), keyDown(SDL_SCANCODE_PAUSE)}) {
+        translateEvent(event, input);
+    }
+    EXPECT_EQ(input.pausePresses, 2);
+    EXPECT_TRUE(input.typedCodes.empty());
+    EXPECT_FALSE(input.focusChanged);
+    for (const SDL_WindowEventID id : {SDL_WINDOWEVENT_MINIMIZED, SDL_WINDOWEVENT_RESTORED}) {
+        input.clear();
+        translateEvent(windowEvent(id), input);
+        EXPECT_TRUE(input.focusChanged) << int{id};
+        EXPECT_EQ(input.pausePresses, 0);
+    }
+}
+
 // Lines drawn but not marked stay as they were; an alpha byte of 0 still shows its colour.
 TEST(PresentStep, ShowsOnlyTheChangedLinesWhateverTheAlphaByte) {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
@@ -116,6 +135,38 @@ TEST(PresentStep, ShowsOnlyTheChangedLinesWhateverTheAlphaByte) {
                                        {320, 30, 0x204060u}}) {
         EXPECT_EQ(shown[y * kScreenWidth + x] & 0xFFFFFF, colour) << x << "," << y;
     }
+    destroySdlWindow(window);
+    SDL_Quit();
+}
+
+// The "Paused" line darkens a band across the middle and writes the word white in it, on the
+// presented picture only: the screen page keeps the game's pixels.
+TEST(PresentStep, PausedLineCoversThePresentedPictureNotTheScreenPage) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    SdlWindow window;
+    ASSERT_TRUE(startSdl() && createSdlWindow("paused line", window));
+    ScreenDevice& screen = screenDevice();
+    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
+    screen.work = screen.pages.get();
+    std::fill_n(screen.work, kScreenWidth * kScreenHeight, 0xFF80C040u);
+    markLinesChanged(0, kScreenHeight - 1);
+    uploadChangedLines(window.texture);
+    presentPicture(window, true);
+    std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
+    ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
+                                      shown.data(), kScreenPitch));
+    const auto at = [&](int32_t x, int32_t y) { return shown[y * kScreenWidth + x] & 0xFFFFFF; };
+    EXPECT_EQ(at(10, 100), 0x80C040u) << "above the band";
+    EXPECT_EQ(at(10, 380), 0x80C040u) << "below the band";
+    const uint32_t band = at(10, 240);
+    EXPECT_LT(band >> 8 & 0xFF, 0x40u) << "the band darkens the picture";
+    EXPECT_GT(band >> 8 & 0xFF, 0u) << "and lets it show through";
+    const int64_t white =
+        std::count_if(shown.begin() + 224 * kScreenWidth, shown.begin() + 256 * kScreenWidth,
+                      [](uint32_t p) { return (p & 0xFFFFFF) == 0xFFFFFF; });
+    EXPECT_GT(white, 200) << "the word is written";
+    EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF80C040u),
+              kScreenWidth * kScreenHeight);
     destroySdlWindow(window);
     SDL_Quit();
 }

@@ -142,6 +142,25 @@ step('Up twice drives the car and scrolls the road', async ({ page }) => {
                                kRoadside, before);
 });
 
+const pausedLineShown = (page) => page.$eval('#paused', (element) => !element.hidden);
+
+// P holds the frames (the bonus, which falls every 30 frames, stands still)
+// under the page's "Paused" line; Escape is not taken meanwhile; P again
+// and play goes on.
+step('P pauses play, Escape is ignored while paused, P resumes', async ({ page }) => {
+    await holdKey(page, 'KeyP', 50);
+    await page.waitForFunction(() => !document.getElementById('paused').hidden, { timeout: 2000 });
+    const bonus = await boxDigest(page, kBonusValue);
+    await holdKey(page, 'Escape', 200);
+    await sleep(800);
+    if ((await boxDigest(page, kBonusValue)) !== bonus) throw new Error('the bonus moved while paused');
+    if (!(await holds(page, kScoreLabel, kLabelGreen))) throw new Error('Escape was taken while paused');
+    await holdKey(page, 'KeyP', 50);
+    await page.waitForFunction((b, d) => kestrwayTest.digest(b) !== d, { polling: 20, timeout: 3000 },
+                               kBonusValue, bonus);
+    if (await pausedLineShown(page)) throw new Error('the Paused line stayed after P again');
+});
+
 step('arrows and Space keep their scrolling from the page', async ({ page }) => {
     await page.keyboard.press('ArrowLeft');
     await page.keyboard.press('PageDown');
@@ -154,8 +173,9 @@ step('Escape held and released returns to the title', async ({ page }) => {
     await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
 });
 
-// Losing the focus drops every held key, so an Escape held at that moment
-// reads as released and play returns to the title.
+// Losing the focus holds play under the "Paused" line and drops every held
+// key, so an Escape held at that moment reads as released once the focus
+// is back, and play returns to the title.
 const focusLosses = [
     { name: 'the window loses the focus',
       lose: () => window.dispatchEvent(new Event('blur')),
@@ -172,7 +192,7 @@ const focusLosses = [
       } },
 ];
 for (const loss of focusLosses) {
-    step(`a held Escape counts as released when ${loss.name}`, async ({ page }) => {
+    step(`play holds and a held Escape counts as released when ${loss.name}`, async ({ page }) => {
         await page.keyboard.press('Space');
         await sleep(200);
         await page.keyboard.press('Space');
@@ -181,9 +201,15 @@ for (const loss of focusLosses) {
         await sleep(300);
         if (!(await holds(page, kScoreLabel, kLabelGreen))) throw new Error('play ended with Escape held');
         await page.evaluate(loss.lose);
-        await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
+        await page.waitForFunction(() => !document.getElementById('paused').hidden, { timeout: 2000 });
+        const bonus = await boxDigest(page, kBonusValue);
+        await sleep(700);
+        if ((await boxDigest(page, kBonusValue)) !== bonus) throw new Error('the bonus moved while away');
+        if (!(await holds(page, kScoreLabel, kLabelGreen))) throw new Error('play ended while away');
         await page.keyboard.up('Escape');
         await page.evaluate(loss.regain);
+        await waitForColour(page, { ...kTitleSpot, width: 1, height: 1 }, kTitleBlue, 5000);
+        if (await pausedLineShown(page)) throw new Error('the Paused line stayed on the title');
         await sleep(200);
     });
 }

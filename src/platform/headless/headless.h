@@ -33,7 +33,12 @@ void holdKey(int32_t scanCode, double fromSeconds, double untilSeconds);
 void typeKey(uint32_t code, double atSeconds);
 void typeText(std::string_view text, double atSeconds);
 void pressCloseButton(double atSeconds);
+// Each call flips the window's focus (it starts focused).
 void changeFocus(double atSeconds);
+// Each call minimises or restores the window (it starts restored).
+void toggleMinimised(double atSeconds);
+// The P or Pause key goes down.
+void pressPauseKey(double atSeconds);
 
 // Called after every presenter pass (for example to check invariants or to
 // script input from the game's state). Cleared by reset().

@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/files.h"
+#include "platform/frame_hold.h"
 #include "platform/headless/headless.h"
 #include "platform/screen_device.h"
 
@@ -27,10 +28,12 @@ struct KeyHold {
 
 struct TimedEvent {
     int64_t atMs;
-    uint32_t code;  // a key code, or kFocusEvent
+    uint32_t code;  // a key code, kFocusEvent, kMinimiseEvent or kPauseKeyEvent
 };
 
 constexpr uint32_t kFocusEvent = 0xFFFFFFFFu;
+constexpr uint32_t kMinimiseEvent = 0xFFFFFFFEu;
+constexpr uint32_t kPauseKeyEvent = 0xFFFFFFFDu;
 
 struct HeadlessState {
     double clockStart = kClockStartSeconds;
@@ -38,6 +41,7 @@ struct HeadlessState {
     int64_t nextPassMs = kPassIntervalMs;
     int64_t passes = 0;
     bool focused = true;
+    bool minimised = false;
     std::vector<KeyHold> holds;
     std::vector<TimedEvent> events;  // in order of time
     size_t nextEvent = 0;
@@ -69,9 +73,12 @@ void presenterPass() {
         while (gState.nextEvent < gState.events.size() &&
                gState.events[gState.nextEvent].atMs <= gState.nowMs) {
             const TimedEvent& event = gState.events[gState.nextEvent++];
-            if (event.code == kFocusEvent) {
-                gState.focused = !gState.focused;
-                focusChanged();
+            if (event.code == kFocusEvent || event.code == kMinimiseEvent) {
+                bool& flag = event.code == kFocusEvent ? gState.focused : gState.minimised;
+                flag = !flag;
+                focusChanged(gState.focused && !gState.minimised);
+            } else if (event.code == kPauseKeyEvent) {
+                pauseKeyPressed();
             } else {
                 addKeyCode(event.code);
             }
@@ -109,6 +116,15 @@ void backendSleep(int32_t ms) {
         presenterPass();
     }
     gState.nowMs = target;
+}
+
+void backendWaitWhileHeld() {
+    // Virtual time runs on through the presenter passes, which bring the
+    // scripted focus and pause key; with nothing scripted left, nothing could
+    // ever end the hold, so the frames run on instead of hanging the test.
+    while (framesHeld() && gState.nextEvent < gState.events.size()) {
+        backendSleep(static_cast<int32_t>(kPassIntervalMs));
+    }
 }
 
 double backendSeconds() {
@@ -160,6 +176,14 @@ void pressCloseButton(double atSeconds) {
 
 void changeFocus(double atSeconds) {
     addEvent(toMs(atSeconds), kFocusEvent);
+}
+
+void toggleMinimised(double atSeconds) {
+    addEvent(toMs(atSeconds), kMinimiseEvent);
+}
+
+void pressPauseKey(double atSeconds) {
+    addEvent(toMs(atSeconds), kPauseKeyEvent);
 }
 
 void setPassHook(std::function<void()> hook) {

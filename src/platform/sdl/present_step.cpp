@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/screen_device.h"
+#include "platform/sdl/paused_line.h"
 
 namespace kestrway {
 
@@ -37,7 +38,7 @@ bool uploadChangedLines(SDL_Texture* texture) {
     return sent;
 }
 
-void presentPicture(const SdlWindow& window) {
+void presentPicture(const SdlWindow& window, bool pausedLine) {
     int width = 0;
     int height = 0;
     SDL_GetRendererOutputSize(window.renderer, &width, &height);
@@ -49,6 +50,7 @@ void presentPicture(const SdlWindow& window) {
         SDL_RenderClear(window.renderer);
     }
     SDL_RenderCopy(window.renderer, window.texture, nullptr, nullptr);
+    if (pausedLine) drawPausedLine(window.renderer, window.pausedText);
     SDL_RenderPresent(window.renderer);
 }
 

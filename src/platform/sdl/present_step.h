@@ -13,8 +13,9 @@ namespace kestrway {
 bool uploadChangedLines(SDL_Texture* texture);
 
 // Draws the texture scaled into the window, with black bars where the
-// window's shape differs from 4:3, and presents it. Call without the screen
-// lock: presenting takes milliseconds on a real display.
-void presentPicture(const SdlWindow& window);
+// window's shape differs from 4:3, the "Paused" line over it when asked,
+// and presents it. Call without the screen lock: presenting takes
+// milliseconds on a real display.
+void presentPicture(const SdlWindow& window, bool pausedLine = false);
 
 }  // namespace kestrway

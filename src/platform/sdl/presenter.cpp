@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/sdl/present_step.h"
 #include "platform/sdl/presenter_requests.h"
@@ -21,6 +22,8 @@ struct Presenter {
     bool windowOpen = false;
     // Set when the window appears: its texture holds nothing yet.
     bool sendWholePicture = false;
+    // Focused and not minimised, as last told to the core.
+    bool attended = true;
     WindowInput input;
 };
 
@@ -71,8 +74,9 @@ void runPass(Presenter& presenter) {
         toggleFullscreen(presenter.window);
         input.redraw = true;
     }
-    const bool focused =
-        (SDL_GetWindowFlags(presenter.window.window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+    const Uint32 flags = SDL_GetWindowFlags(presenter.window.window);
+    const bool focused = (flags & SDL_WINDOW_INPUT_FOCUS) != 0;
+    const bool attended = focused && (flags & SDL_WINDOW_MINIMIZED) == 0;
     KeyStates held{};
     if (focused) {
         int count = 0;
@@ -83,8 +87,12 @@ void runPass(Presenter& presenter) {
     bool sent = false;
     {
         std::lock_guard lock(screenMutex());
-        if (input.focusChanged) {
-            focusChanged();
+        if (input.focusChanged || attended != presenter.attended) {
+            focusChanged(attended);
+            presenter.attended = attended;
+        }
+        for (int32_t press = 0; press < input.pausePresses; ++press) {
+            pauseKeyPressed();
         }
         if (focused) {
             setKeyStates(held);
@@ -98,8 +106,11 @@ void runPass(Presenter& presenter) {
         }
         sent = uploadChangedLines(presenter.window.texture);
     }
-    if (sent || input.redraw) {
-        presentPicture(presenter.window);
+    // The "Paused" line comes and goes with the hold, even when the game has
+    // drawn nothing new.
+    const bool holdChanged = takeHoldChanged();
+    if (sent || input.redraw || holdChanged) {
+        presentPicture(presenter.window, framesHeld());
     }
 }
 

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "platform/backend.h"
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/sdl/presenter_requests.h"
 
@@ -31,6 +32,11 @@ void backendSleep(int32_t ms) {
     if (ms > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
+}
+
+void backendWaitWhileHeld() {
+    // The presenter thread goes on handling the window and lifts the hold.
+    waitUntilFramesRun();
 }
 
 double backendSeconds() {

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "platform/screen.h"
+#include "platform/sdl/paused_line.h"
+#include "platform/sdl/renderer_choice.h"
 #include "platform/sdl/sdl_icon.h"
 
 namespace kestrway {
@@ -33,7 +35,7 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
         SDL_CreateWindow(latin1ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED,
                          SDL_WINDOWPOS_CENTERED, kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
     if (made.window != nullptr) {
-        made.renderer = SDL_CreateRenderer(made.window, -1, SDL_RENDERER_SOFTWARE);
+        made.renderer = createGameRenderer(made.window);
     }
     if (made.renderer != nullptr) {
         made.texture = SDL_CreateTexture(made.renderer, SDL_PIXELFORMAT_RGB888,
@@ -45,6 +47,7 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
         destroySdlWindow(made);
         return false;
     }
+    made.pausedText = createPausedTextTexture(made.renderer);
     SDL_SetWindowMinimumSize(made.window, kScreenWidth / 4, kScreenHeight / 4);
     setSdlWindowIcon(made.window);
     SDL_StartTextInput();
@@ -53,6 +56,9 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
 }
 
 void destroySdlWindow(SdlWindow& window) {
+    if (window.pausedText != nullptr) {
+        SDL_DestroyTexture(window.pausedText);
+    }
     if (window.texture != nullptr) {
         SDL_DestroyTexture(window.texture);
     }

@@ -15,6 +15,8 @@ struct SdlWindow {
     // Streaming, SDL_PIXELFORMAT_RGB888: the screen's 0xAARRGGBB pixels
     // upload as they are, the alpha byte ignored.
     SDL_Texture* texture = nullptr;
+    // The word of the "Paused" line; may be null.
+    SDL_Texture* pausedText = nullptr;
 };
 
 // False (with the reason on stderr, and nothing left open) when SDL cannot

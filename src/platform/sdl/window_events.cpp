@@ -58,6 +58,10 @@ void translateKeyDown(const SDL_KeyboardEvent& key, WindowInput& input) {
         input.toggleFullscreen = input.toggleFullscreen || key.repeat == 0;
         return;
     }
+    if ((scancode == SDL_SCANCODE_P || scancode == SDL_SCANCODE_PAUSE) && key.repeat == 0) {
+        // P still types its letter below (as text); the pause is extra.
+        ++input.pausePresses;
+    }
     if (enter) {
         input.typedCodes.push_back(kCodeEnter);
     } else if (scancode == SDL_SCANCODE_ESCAPE) {
@@ -80,14 +84,18 @@ void translateWindowEvent(const SDL_WindowEvent& window, WindowInput& input) {
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
         case SDL_WINDOWEVENT_FOCUS_LOST:
+        case SDL_WINDOWEVENT_MINIMIZED:
             input.focusChanged = true;
             break;
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_RESIZED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-        case SDL_WINDOWEVENT_RESTORED:
         case SDL_WINDOWEVENT_MAXIMIZED:
+            input.redraw = true;
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            input.focusChanged = true;
             input.redraw = true;
             break;
         default:
@@ -100,6 +108,7 @@ void translateWindowEvent(const SDL_WindowEvent& window, WindowInput& input) {
 void WindowInput::clear() {
     typedCodes.clear();
     focusChanged = false;
+    pausePresses = 0;
     toggleFullscreen = false;
     redraw = false;
 }

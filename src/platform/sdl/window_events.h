@@ -1,6 +1,6 @@
 // What one batch of SDL events means to the game: typed key codes, focus
-// changes, the close button, and the window-only actions (fullscreen,
-// redraw). Translated on the main thread without the screen lock.
+// changes, the close button, the pause key, and the window-only actions
+// (fullscreen, redraw). Translated on the main thread without the screen lock.
 #pragma once
 
 #include <SDL.h>
@@ -14,6 +14,8 @@ struct WindowInput {
     // In arrival order, ready for the key ring; the close button included.
     std::vector<uint32_t> typedCodes;
     bool focusChanged = false;
+    // Presses of P or Pause, each toggling the pause during play.
+    int32_t pausePresses = 0;
     bool toggleFullscreen = false;
     // The window needs the picture again although no line changed (shown,
     // exposed or resized).

@@ -35,6 +35,10 @@ EM_JS(void, jsSetTitle, (const uint8_t* bytes, int32_t length), {
     document.title = title;
 });
 
+EM_JS(void, jsShowPausedLine, (int32_t shown), {
+    if (Module['onPausedLine']) Module['onPausedLine'](shown != 0);
+});
+
 EM_JS(void, jsAnnounceEnd, (int32_t exitCode), {
     if (Module['onGameEnded']) Module['onGameEnded'](exitCode);
 });
@@ -62,6 +66,10 @@ void putScreenLines(const uint32_t* page, int32_t first, int32_t last) {
     const int32_t count = last - first + 1;
     screenToCanvasPixels(page + offset, gCanvas.pixels.get() + offset, count * kScreenWidth);
     jsPutRows(first, count);
+}
+
+void showPausedLine(bool shown) {
+    jsShowPausedLine(shown ? 1 : 0);
 }
 
 void setPageTitle(std::string_view title) {

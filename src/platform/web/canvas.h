@@ -12,6 +12,9 @@ namespace kestrway::web {
 void openCanvas();
 // Converts lines first..last of the screen page into the image and puts them.
 void putScreenLines(const uint32_t* page, int32_t first, int32_t last);
+// Shows or hides the page's "Paused" line over the canvas; the canvas's
+// pixels stay the game's.
+void showPausedLine(bool shown);
 // The page's title (the game's titles are Latin-1 bytes).
 void setPageTitle(std::string_view title);
 // Tells the page the game has ended with this exit code.

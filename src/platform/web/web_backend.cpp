@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/backend.h"
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/web/canvas.h"
 #include "platform/web/web_presenter.h"
@@ -54,6 +55,18 @@ void backendSleep(int32_t ms) {
         web::presenterPass();
     }
     gPacing.latenessMs = std::clamp(emscripten_get_now() - end, 0.0, kMaxCarriedLatenessMs);
+}
+
+void backendWaitWhileHeld() {
+    // The page's one thread must not block: the passes that bring the focus
+    // or the pause key back run here, a pass interval apart, with the
+    // browser in control between them (a hidden tab wakes far less often).
+    while (framesHeld()) {
+        emscripten_sleep(static_cast<unsigned>(kPassIntervalMs));
+        web::presenterPass();
+    }
+    // The time held is not lateness for the next frame's sleep to make up.
+    gPacing.latenessMs = 0.0;
 }
 
 double backendSeconds() {

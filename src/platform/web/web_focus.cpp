@@ -55,7 +55,7 @@ void noteKeyEvent() {
 bool applyFocusChanges() {
     if (gFocus.changed) {
         gFocus.changed = false;
-        focusChanged();
+        focusChanged(gFocus.focused);
     }
     return gFocus.focused;
 }

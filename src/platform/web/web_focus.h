@@ -13,8 +13,8 @@ void startFocusWatch();
 void noteKeyEvent();
 
 // Presenter side, with the screen lock held: tells the core about a focus
-// change since the last pass. True while the page has the focus, when the
-// pass may publish held keys.
+// change since the last pass (frames are held while the focus is away). True while the page has the
+// focus, when the pass may publish held keys.
 bool applyFocusChanges();
 
 }  // namespace kestrway::web

@@ -4,8 +4,10 @@
 #include <emscripten/html5.h>
 
 #include <array>
+#include <string_view>
 #include <vector>
 
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/web/web_focus.h"
 
@@ -19,6 +21,8 @@ constexpr int32_t kPendingSlots = 64;
 struct Keyboard {
     std::array<uint32_t, kPendingSlots> pending{};
     int32_t pendingCount = 0;
+    // Presses of P or Pause since the last pass.
+    int32_t pendingPauses = 0;
     // One flag per physical key slot (see key_codes.h).
     std::vector<uint8_t> heldSlots = std::vector<uint8_t>(static_cast<size_t>(physicalKeyCount()));
 };
@@ -41,6 +45,10 @@ EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
     noteKeyEvent();
     const KeyPress press = pressOf(*event);
     setHeld(event->code, 1);
+    const std::string_view position = event->code;
+    if (event->repeat == 0 && (position == "KeyP" || position == "Pause")) {
+        ++gKeyboard.pendingPauses;
+    }
     const uint32_t code = typedKeyCode(press);
     if (code != 0 && gKeyboard.pendingCount < kPendingSlots) {
         gKeyboard.pending[static_cast<size_t>(gKeyboard.pendingCount++)] = code;
@@ -65,6 +73,8 @@ void deliverTypedKeys() {
         addKeyCode(gKeyboard.pending[static_cast<size_t>(i)]);
     }
     gKeyboard.pendingCount = 0;
+    for (int32_t i = 0; i < gKeyboard.pendingPauses; ++i) pauseKeyPressed();
+    gKeyboard.pendingPauses = 0;
 }
 
 KeyStates heldKeys() {

@@ -13,7 +13,8 @@ namespace kestrway::web {
 void startKeyboard();
 
 // Presenter side: adds every code typed since the last call, oldest first,
-// to the typed-key ring. Call with the screen lock held.
+// to the typed-key ring, and hands on the presses of the pause key (P or
+// Pause). Call with the screen lock held.
 void deliverTypedKeys();
 // The keys held down now, by set-1 code.
 KeyStates heldKeys();

@@ -1,6 +1,7 @@
 // One presenter pass: keys and focus in, changed lines out.
 #include "platform/web/web_presenter.h"
 
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/web/canvas.h"
 #include "platform/web/web_focus.h"
@@ -29,6 +30,7 @@ void presenterPass() {
             [&](int32_t first, int32_t last) { putScreenLines(device.work, first, last); });
     }
     if (!lockHeld) screenMutex().unlock();
+    if (takeHoldChanged()) showPausedLine(framesHeld());
 }
 
 }  // namespace kestrway::web

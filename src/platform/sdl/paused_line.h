@@ -1,0 +1,20 @@
+// The "Paused" line the window draws over the presented picture while the
+// game's frames are held. It lives on the renderer only: the game's screen
+// page never holds it, so the game's pixels stay exactly as they were.
+#pragma once
+
+#include <SDL.h>
+
+namespace kestrway {
+
+// The word in the built-in font, white on clear, as a texture of the
+// renderer; null if the renderer cannot make one (the band then shows alone).
+// Main thread, when the window is made.
+SDL_Texture* createPausedTextTexture(SDL_Renderer* renderer);
+
+// A dark band across the middle of the picture with the word in it, in the
+// picture's 640x480 coordinates. Main thread, after the picture is copied
+// and before the present.
+void drawPausedLine(SDL_Renderer* renderer, SDL_Texture* text);
+
+}  // namespace kestrway
