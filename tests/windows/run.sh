@@ -26,6 +26,8 @@ cmake --preset windows >/dev/null || exit 1
 cmake --build build/windows --target kestrway_win32 kestrway_tests kestrway_web_tests \
     kestrway_win32_tests || exit 1
 g++ -std=c++20 -O2 tests/e2e/press_close_button.cpp -lX11 -o "$scratch/press_close_button" || exit 1
+g++ -std=c++20 -O2 -Isrc tests/windows/read_hud_number.cpp src/platform/builtin_font.cpp \
+    -o "$scratch/read_hud_number" || exit 1
 wait "$boot"
 
 # Each suite runs as one Wine process (a process per test would take
@@ -67,7 +69,7 @@ count_checks() {  # what, then the command
 }
 
 count_checks "the window under Wine" \
-    timeout 300 tests/windows/wine_window_test.sh build/windows "$scratch/press_close_button"
+    timeout 300 tests/windows/wine_window_test.sh build/windows "$scratch/press_close_button" "$scratch/read_hud_number"
 
 # The release zip, unpacked into an empty folder and played from there.
 packaging/windows/package.sh test "$scratch/dist" >/dev/null || exit 1
@@ -75,7 +77,7 @@ mkdir "$scratch/unpacked"
 unzip -q "$scratch/dist/kestrway-test-windows-x64.zip" -d "$scratch/unpacked"
 count_checks "the unpacked zip under Wine" \
     timeout 300 tests/windows/wine_window_test.sh "$scratch/unpacked/kestrway-test-windows-x64" \
-    "$scratch/press_close_button"
+    "$scratch/press_close_button" "$scratch/read_hud_number"
 imports=$(x86_64-w64-mingw32-objdump -p build/windows/kestrway.exe | grep -oE 'DLL Name: .*' | sort -f | tr '\n' ' ')
 if [[ "$(echo "$imports" | tr 'a-z' 'A-Z')" == "DLL NAME: GDI32.DLL DLL NAME: KERNEL32.DLL DLL NAME: MSVCRT.DLL DLL NAME: USER32.DLL DLL NAME: WINMM.DLL " ]]; then
     note 1 0 "kestrway.exe imports only Windows' own DLLs"

@@ -4,11 +4,12 @@
 # Escape back to the title, and the close button ending with status 0; a
 # folder with no data beside the program still plays. WINEPREFIX must name a
 # prefix made with wineboot.
-# Usage: wine_window_test.sh GAME_FOLDER PRESS_CLOSE_BUTTON_BINARY
+# Usage: wine_window_test.sh GAME_FOLDER PRESS_CLOSE_BUTTON_BINARY READ_HUD_NUMBER_BINARY
 set -uo pipefail
 
 folder=$(realpath "$1")
 press_close=$(realpath "$2")
+read_number=$(realpath "$3")
 game=$folder/kestrway.exe
 # shellcheck source=../e2e/x11_helpers.sh
 source "$(dirname "$(realpath "$0")")/../e2e/x11_helpers.sh"
@@ -103,6 +104,34 @@ if start_wine_game; then
     fi
 fi
 
+# The pace: the bonus falls by one every 30 frames, and a frame is its work
+# plus a 10 ms sleep, so 15 s of play take it down by about 49. A stopped car
+# can be shot to pieces by then; the Game Over screen shows no bonus, and a
+# new game is tried.
+pace=
+for _ in 1 2 3; do
+    start_wine_game || break
+    wait_for_block 40 120 8 8 "$kDarkBlue" >/dev/null
+    retry xdotool windowfocus --sync "$window"
+    press_key space
+    sleep 1
+    press_key space
+    wait_for_block 600 400 8 8 "0,0,0" >/dev/null
+    capture "$work/start.ppm"
+    sleep 15
+    capture "$work/end.ppm"
+    stop_game
+    bonus_start=$("$read_number" "$work/start.ppm" 528 80) || continue
+    bonus_end=$("$read_number" "$work/end.ppm" 528 80) || continue
+    pace=$((bonus_start - bonus_end))
+    break
+done
+if [[ -n "$pace" && "$pace" -ge 45 && "$pace" -le 52 ]]; then
+    pass "the pace: the bonus fell by $pace in 15 s ($bonus_start to $bonus_end)"
+else
+    fail "the pace: the bonus fell by '${pace:-unreadable}' in 15 s"
+fi
+
 # No data beside the program: blank pictures, and the game still plays.
 mkdir "$work/empty"
 cp "$game" "$work/empty/"
@@ -133,4 +162,4 @@ if start_wine_game; then
     fi
 fi
 
-finish_checks 10
+finish_checks 11
