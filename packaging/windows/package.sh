@@ -48,6 +48,7 @@ Keys
   Left / Right     steer (only while moving)
   Space            fire; on the still screens, continue
   Escape           back to the title screen; on the title screen, quit
+  P, Pause         pause and resume play (play also pauses while away)
   F11, Alt+Enter   toggle fullscreen
   The keypad's arrows work as the arrow keys.
 

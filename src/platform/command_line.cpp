@@ -21,6 +21,7 @@ constexpr std::string_view kHelpText =
     "  Left / Right     steer (only while moving)\n"
     "  Space            fire; on the still screens, continue\n"
     "  Escape           back to the title screen; on the title screen, quit\n"
+    "  P, Pause         pause and resume play (play also pauses while away)\n"
     "  F11, Alt+Enter   toggle fullscreen\n"
     "\n"
     "The game reads its pictures, font and maps from gfx/, fonts/ and map/ in the\n"

@@ -5,7 +5,6 @@
 
 #include "platform/screen.h"
 #include "platform/sdl/paused_line.h"
-#include "platform/sdl/renderer_choice.h"
 #include "platform/sdl/sdl_icon.h"
 
 namespace kestrway {
@@ -35,7 +34,7 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
         SDL_CreateWindow(latin1ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED,
                          SDL_WINDOWPOS_CENTERED, kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
     if (made.window != nullptr) {
-        made.renderer = createGameRenderer(made.window);
+        made.renderer = SDL_CreateRenderer(made.window, -1, SDL_RENDERER_SOFTWARE);
     }
     if (made.renderer != nullptr) {
         made.texture = SDL_CreateTexture(made.renderer, SDL_PIXELFORMAT_RGB888,

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/win32/game_window.h"
 #include "platform/win32/present_lines.h"
@@ -38,10 +39,11 @@ Presenter& presenter() {
     return *instance;
 }
 
-// Activation and deactivation: no key reads as held, and the whole picture
-// is sent again. Screen lock held.
-void applyFocusChange() {
-    focusChanged();
+// Activation, deactivation, minimising and restoring: no key reads as held,
+// the whole picture is sent again, and play holds while the window is not
+// attended. Screen lock held.
+void applyFocusChange(const WindowFocus& focus) {
+    focusChanged(focus.attended());
 }
 
 void runPass(Presenter& p) {
@@ -56,7 +58,8 @@ void runPass(Presenter& p) {
     if (focused) held = heldKeysFrom(keyboard);
     {
         std::lock_guard lock(screenMutex());
-        if (input.focusChanged) applyFocusChange();
+        if (input.focusChanged) applyFocusChange(p.focus);
+        if (input.pausePressed) pauseKeyPressed();
         if (focused) setKeyStates(held);
         for (int32_t i = 0; i < input.typedCount; ++i) {
             addKeyCode(input.typedCodes[static_cast<size_t>(i)]);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/backend.h"
+#include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/win32/presenter.h"
 #include "platform/win32/system_clock.h"
@@ -26,6 +27,11 @@ void backendTitleChanged() {
 
 void backendSleep(int32_t ms) {
     if (ms > 0) Sleep(static_cast<DWORD>(ms));
+}
+
+void backendWaitWhileHeld() {
+    // The presenter thread goes on handling the window and lifts the hold.
+    waitUntilFramesRun();
 }
 
 double backendSeconds() {

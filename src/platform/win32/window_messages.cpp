@@ -50,6 +50,10 @@ void noteFullscreenToggle(LPARAM lParam, WindowInput& input) {
 }
 
 bool translateKeyDown(WPARAM virtualKey, LPARAM lParam, WindowInput& input) {
+    constexpr LPARAM kRepeatBit = LPARAM{1} << 30;
+    if ((virtualKey == 'P' || virtualKey == VK_PAUSE) && (lParam & kRepeatBit) == 0) {
+        input.pausePressed = true;
+    }
     if (virtualKey == VK_F11) {
         noteFullscreenToggle(lParam, input);
         return true;
@@ -85,6 +89,7 @@ void WindowInput::addTyped(uint32_t code) {
 void WindowInput::clear() {
     typedCount = 0;
     focusChanged = false;
+    pausePressed = false;
     toggleFullscreen = false;
     redraw = false;
     titleChanged = false;
@@ -121,9 +126,15 @@ bool translateMessage(UINT message, WPARAM wParam, LPARAM lParam, WindowInput& i
             }
             return false;
         }
-        case WM_SIZE:
+        case WM_SIZE: {
             input.redraw = true;
+            const bool minimised = wParam == SIZE_MINIMIZED;
+            if (minimised != focus.minimised) {
+                focus.minimised = minimised;
+                input.focusChanged = true;
+            }
             return false;
+        }
         case kTitleChangedMessage:
             input.titleChanged = true;
             return true;

@@ -21,7 +21,10 @@ struct WindowInput {
     // game could have read.
     std::array<uint32_t, 32> typedCodes{};
     int32_t typedCount = 0;
+    // Focus gained or lost, or the window minimised or restored.
     bool focusChanged = false;
+    // P or Pause went down (not a repeat): toggles the hold on play.
+    bool pausePressed = false;
     bool toggleFullscreen = false;
     // The window needs the whole picture again although no line changed.
     bool redraw = false;
@@ -33,6 +36,9 @@ struct WindowInput {
 
 struct WindowFocus {
     bool active = false;
+    bool minimised = false;
+    // The player is at the window: play runs only then.
+    bool attended() const { return active && !minimised; }
 };
 
 // Translates one message. True when the message is the game's alone and
