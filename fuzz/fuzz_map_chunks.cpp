@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <string>
 
+#include "actors/explosions.h"
+#include "actors/shots.h"
 #include "actors/traffic.h"
 #include "game/frame_loop.h"
 #include "platform/files.h"
@@ -29,7 +31,8 @@
 
 namespace {
 
-constexpr int kFrames = 24;
+// Long enough for a rocket fired at once to cross 160 pixels.
+constexpr int kFrames = 20;
 
 std::filesystem::path gFolder;
 
@@ -75,6 +78,33 @@ void holdKeys(uint64_t hash) {
     states[kestrway::kScanRight] = (hash >> 58) & 1;
     std::lock_guard lock(kestrway::screenMutex());
     kestrway::setKeyStates(states);
+}
+
+// Puts the view and the car somewhere along the track. Most inputs that
+// placed a tank get the car lined up with one, 34 to 160 pixels below or
+// above it, so that it fires and its rockets fly within the frames driven;
+// the rest anywhere across the road.
+void placeThePlayer(kestrway::GameState& g, uint64_t hash) {
+    using namespace kestrway;
+    std::array<int32_t, kVehicleSlots> tanks{};
+    size_t tankCount = 0;
+    for (int32_t slot = 0; slot < kVehicleSlots; ++slot) {
+        if (g.traffic.vehicles[static_cast<size_t>(slot)].kind == kTank) tanks[tankCount++] = slot;
+    }
+    if (tankCount == 0 || (hash >> 8) % 8 == 0) {
+        g.scrollRow =
+            kStartScrollRow + static_cast<int32_t>((hash >> 8) % (kTrackRows - kStartScrollRow));
+        g.playerX = static_cast<int32_t>((hash >> 24) % 241) * 2;
+        return;
+    }
+    const Vehicle& tank = g.traffic.vehicles[static_cast<size_t>(tanks[(hash >> 12) % tankCount])];
+    const int32_t gap = 34 + static_cast<int32_t>((hash >> 16) % 127);
+    const int32_t wantedY = (hash >> 23) & 1 ? g.playerY - gap : g.playerY + gap;
+    // A vehicle's screen y is its track y less (trackRows - scrollRow) rows.
+    const int32_t row = (tank.row * kTileSize + tank.offsetY - wantedY) / kTileSize;
+    g.scrollRow = std::clamp(g.trackRows - row, kStartScrollRow, kTrackRows - 1);
+    const int32_t across = static_cast<int32_t>((hash >> 24) % 31) - 15;
+    g.playerX = std::clamp(tank.column * kTileSize + tank.offsetX + across, 0, 480);
 }
 
 // Prefers RAM for the map files when the system has it.
@@ -126,12 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     holdKeys(hash);
     g.stageNumber = 1 + static_cast<int32_t>(hash % 100);
     kestrway::prepareStage(g);
-    // Anywhere along the track and across the road, not only at the start
-    // view, where no vehicle is ever placed.
-    g.scrollRow =
-        kestrway::kStartScrollRow +
-        static_cast<int32_t>((hash >> 8) % (kestrway::kTrackRows - kestrway::kStartScrollRow));
-    g.playerX = static_cast<int32_t>((hash >> 24) % 241) * 2;
+    placeThePlayer(g, hash);
     kestrway::StageRun run;
     const int32_t gear = static_cast<int32_t>((hash >> 40) % 6) - 2;  // reverse to top gear
     for (int frame = 0; frame < kFrames; ++frame) {
