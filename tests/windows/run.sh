@@ -42,8 +42,12 @@ for suite in kestrway_tests kestrway_web_tests kestrway_win32_tests; do
 done
 # The same tests as the Linux build, where one has been built.
 if [[ -x build/default/tests/kestrway_tests ]]; then
-    build/default/tests/kestrway_tests --gtest_list_tests >"$scratch/linux.list"
-    (cd build/windows/tests && wine ./kestrway_tests.exe --gtest_list_tests) | tr -d '\r' >"$scratch/windows.list"
+    # Full names, sorted: link order may differ. The FIFO and device tests
+    # need a POSIX system and are not cross-built.
+    full_names() { tr -d '\r' | awk '/^[^ ]/ {suite = $1} /^  / {print suite $1}' | sort; }
+    build/default/tests/kestrway_tests --gtest_list_tests | full_names |
+        grep -vE '^(FileOpenTest\.|BadData\.PicturesAndMapsThatAreDevicesFifosOrHugeStartAtOnce$)' >"$scratch/linux.list"
+    (cd build/windows/tests && wine ./kestrway_tests.exe --gtest_list_tests) | full_names >"$scratch/windows.list"
     if cmp -s "$scratch/linux.list" "$scratch/windows.list"; then
         note 1 0 "the same test list as the Linux build"
     else
