@@ -10,14 +10,7 @@
 # last commit's time unless set), and owners and file order are fixed.
 #   packaging/linux/package.sh <version> <dist-dir>
 set -euo pipefail
-if [[ $# -ne 2 || -z "$1" || "$1" == */* ]]; then
-    echo "usage: $0 <version> <dist-dir>" >&2
-    exit 2
-fi
-version=$1
-mkdir -p "$2"
-dist=$(cd "$2" && pwd)
-cd "$(dirname "$0")/../.."
+source "$(dirname "$0")/../package_args.sh"
 root=$(pwd)
 packaging=$root/packaging/linux
 readonly kMaintainer="The Kestrway developers <developers@kestrway.org>"

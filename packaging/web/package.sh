@@ -3,14 +3,7 @@
 # its script, the wasm and the packed data, ready for any static web host.
 #   packaging/web/package.sh <version> <dist-dir>
 set -euo pipefail
-if [[ $# -ne 2 || -z "$1" || "$1" == */* ]]; then
-    echo "usage: $0 <version> <dist-dir>" >&2
-    exit 2
-fi
-version=$1
-mkdir -p "$2"
-dist=$(cd "$2" && pwd)
-cd "$(dirname "$0")/../.."
+source "$(dirname "$0")/../package_args.sh"
 
 scripts/web.sh >/dev/null
 name=kestrway-${version}-web

@@ -4,14 +4,7 @@
 # own), its gfx\, fonts\ and map\ folders, README.txt and LICENSE.txt.
 #   packaging/windows/package.sh <version> <dist-dir>
 set -euo pipefail
-if [[ $# -ne 2 || -z "$1" || "$1" == */* ]]; then
-    echo "usage: $0 <version> <dist-dir>" >&2
-    exit 2
-fi
-version=$1
-mkdir -p "$2"
-dist=$(cd "$2" && pwd)
-cd "$(dirname "$0")/../.."
+source "$(dirname "$0")/../package_args.sh"
 
 cmake --preset windows >/dev/null
 cmake --build build/windows --target kestrway_win32 >/dev/null
