@@ -1,5 +1,6 @@
 # The real game in a real X window under Xvfb: the window itself
-# (window_test.sh) and a whole player's session (player_session_test.sh).
+# (window_test.sh), a whole player's session (player_session_test.sh) and
+# play held while away or paused (pause_test.sh).
 if(TARGET kestrway)
   find_package(X11 REQUIRED)
   add_executable(press_close_button ${CMAKE_CURRENT_LIST_DIR}/press_close_button.cpp)
@@ -12,6 +13,14 @@ if(TARGET kestrway)
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/player_session_test.sh $<TARGET_FILE:kestrway>
             $<TARGET_FILE:press_close_button>)
   set_tests_properties(e2e.player_session PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 180)
+  # Play held while away and on P, with a window manager in the display.
+  add_executable(read_hud_number ${CMAKE_CURRENT_LIST_DIR}/read_hud_number.cpp
+                 ${PROJECT_SOURCE_DIR}/src/platform/builtin_font.cpp)
+  target_include_directories(read_hud_number PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  add_test(NAME e2e.pause
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/pause_test.sh $<TARGET_FILE:kestrway>
+            $<TARGET_FILE:press_close_button> $<TARGET_FILE:read_hud_number>)
+  set_tests_properties(e2e.pause PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 120)
   # The display going away during play ends the game with status 1, in the
   # plain and the sanitizer builds alike (scripts/test.sh runs it in both).
   add_test(NAME e2e.display_loss

@@ -26,7 +26,7 @@ cmake --preset windows >/dev/null || exit 1
 cmake --build build/windows --target kestrway_win32 kestrway_tests kestrway_web_tests \
     kestrway_win32_tests || exit 1
 g++ -std=c++20 -O2 tests/e2e/press_close_button.cpp -lX11 -o "$scratch/press_close_button" || exit 1
-g++ -std=c++20 -O2 -Isrc tests/windows/read_hud_number.cpp src/platform/builtin_font.cpp \
+g++ -std=c++20 -O2 -Isrc tests/e2e/read_hud_number.cpp src/platform/builtin_font.cpp \
     -o "$scratch/read_hud_number" || exit 1
 wait "$boot"
 

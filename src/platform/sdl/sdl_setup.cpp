@@ -16,9 +16,9 @@ bool startSdl() {
     // A present that waits for vertical blank would stretch the 10 ms pass.
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    // The software renderer straight into the window surface: no GL stack is
-    // loaded, and a present costs a fraction of what it does through one.
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    // When the software renderer is used, it draws straight into the window
+    // surface: going through a GL texture would load the GL stack for it and
+    // make each present several times dearer.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // The close button is only a key for the game; SDL must not also turn it
     // into a quit request, or one click would count twice.

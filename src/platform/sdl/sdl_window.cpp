@@ -28,20 +28,40 @@ void setSdlWindowTitle(const SdlWindow& window, std::string_view title) {
     SDL_SetWindowTitle(window.window, latin1ToUtf8(title).c_str());
 }
 
+namespace {
+
+// The renderer, its streaming texture and the logical size, or nothing (with
+// whatever was made destroyed again).
+bool makeRenderer(SDL_Window* window, Uint32 flags, SdlWindow& made) {
+    made.renderer = SDL_CreateRenderer(window, -1, flags);
+    if (made.renderer == nullptr) return false;
+    made.texture = SDL_CreateTexture(made.renderer, SDL_PIXELFORMAT_RGB888,
+                                     SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+    if (made.texture != nullptr &&
+        SDL_RenderSetLogicalSize(made.renderer, kScreenWidth, kScreenHeight) == 0) {
+        return true;
+    }
+    if (made.texture != nullptr) SDL_DestroyTexture(made.texture);
+    SDL_DestroyRenderer(made.renderer);
+    made.texture = nullptr;
+    made.renderer = nullptr;
+    return false;
+}
+
+}  // namespace
+
 bool createSdlWindow(std::string_view title, SdlWindow& out) {
     SdlWindow made;
     made.window =
         SDL_CreateWindow(latin1ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED,
                          SDL_WINDOWPOS_CENTERED, kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
-    if (made.window != nullptr) {
-        made.renderer = SDL_CreateRenderer(made.window, -1, SDL_RENDERER_SOFTWARE);
-    }
-    if (made.renderer != nullptr) {
-        made.texture = SDL_CreateTexture(made.renderer, SDL_PIXELFORMAT_RGB888,
-                                         SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
-    }
-    if (made.texture == nullptr ||
-        SDL_RenderSetLogicalSize(made.renderer, kScreenWidth, kScreenHeight) != 0) {
+    // The graphics card scales the picture where there is one; SDL's own
+    // software renderer is the fallback (and what SDL_RENDER_DRIVER=software
+    // picks, whatever the flags say).
+    const bool madeRenderer = made.window != nullptr &&
+                               (makeRenderer(made.window, SDL_RENDERER_ACCELERATED, made) ||
+                                makeRenderer(made.window, SDL_RENDERER_SOFTWARE, made));
+    if (!madeRenderer) {
         std::fprintf(stderr, "kestrway: cannot open the window: %s\n", SDL_GetError());
         destroySdlWindow(made);
         return false;
