@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -10,6 +11,7 @@
 
 #include "platform/keyboard.h"
 #include "platform/screen_device.h"
+#include "platform/sdl/paused_line.h"
 #include "platform/sdl/present_step.h"
 #include "platform/sdl/scan_codes.h"
 #include "platform/sdl/sdl_setup.h"
@@ -108,26 +110,47 @@ TEST(WindowEvents, PauseKeysAndMinimisingReachThePresenter) {
     }
 }
 
-// Lines drawn but not marked stay as they were; an alpha byte of 0 still shows its colour.
+// The window's pixels as shown, on the dummy driver where our own scaler shows the picture.
+std::vector<uint32_t> shownPixels(const SdlWindow& window) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window.window);
+    std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
+    if (surface == nullptr || surface->w != kScreenWidth || surface->h != kScreenHeight) return {};
+    for (int32_t y = 0; y < kScreenHeight; ++y) {
+        std::memcpy(shown.data() + y * kScreenWidth,
+                    static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch,
+                    kScreenPitch);
+    }
+    return shown;
+}
+
+void fillScreen(uint32_t colour) {
+    ScreenDevice& screen = screenDevice();
+    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
+    screen.work = screen.pages.get();
+    std::fill_n(screen.work, kScreenWidth * kScreenHeight, colour);
+    markLinesChanged(0, kScreenHeight - 1);
+}
+
+// With no graphics card, no software renderer is asked for by name and the window's pixels are
+// plain 32-bit words, our own scaler shows the picture. Lines drawn but not marked stay as they
+// were; an alpha byte of 0 still shows its colour.
 TEST(PresentStep, ShowsOnlyTheChangedLinesWhateverTheAlphaByte) {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     SdlWindow window;
     ASSERT_TRUE(startSdl() && createSdlWindow("present step", window));
+    EXPECT_TRUE(window.renderer == nullptr && window.scaled != nullptr);
+    fillScreen(0xFF204060u);
+    EXPECT_TRUE(takeChangedLines(window));
+    presentPicture(window);
     ScreenDevice& screen = screenDevice();
-    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
-    screen.work = screen.pages.get();
-    std::fill_n(screen.work, kScreenWidth * kScreenHeight, 0xFF204060u);
-    markLinesChanged(0, kScreenHeight - 1);
-    EXPECT_TRUE(uploadChangedLines(window.texture));
     std::fill_n(screen.work + 10 * kScreenWidth, 10 * kScreenWidth, 0x00A0B0C0u);  // alpha 0
     std::fill_n(screen.work + 30 * kScreenWidth, kScreenWidth, 0xFFA0B0C0u);  // drawn, not marked
     markLinesChanged(10, 19);
-    EXPECT_TRUE(uploadChangedLines(window.texture));
+    EXPECT_TRUE(takeChangedLines(window));
     presentPicture(window);
-    EXPECT_FALSE(uploadChangedLines(window.texture)) << "nothing left to send";
-    std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
-    ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
-                                      shown.data(), kScreenPitch));
+    EXPECT_FALSE(takeChangedLines(window)) << "nothing left to send";
+    const std::vector<uint32_t> shown = shownPixels(window);
+    ASSERT_FALSE(shown.empty());
     for (const auto& [x, y, colour] : {std::tuple{0, 9, 0x204060u},
                                        {0, 10, 0xA0B0C0u},
                                        {639, 19, 0xA0B0C0u},
@@ -140,34 +163,52 @@ TEST(PresentStep, ShowsOnlyTheChangedLinesWhateverTheAlphaByte) {
 }
 
 // The "Paused" line darkens a band across the middle and writes the word white in it, on the
-// presented picture only: the screen page keeps the game's pixels.
+// presented picture only: the screen page keeps the game's pixels. SDL's software renderer draws
+// it the same way our scaler does.
 TEST(PresentStep, PausedLineCoversThePresentedPictureNotTheScreenPage) {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
-    SdlWindow window;
-    ASSERT_TRUE(startSdl() && createSdlWindow("paused line", window));
-    ScreenDevice& screen = screenDevice();
-    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
-    screen.work = screen.pages.get();
-    std::fill_n(screen.work, kScreenWidth * kScreenHeight, 0xFF80C040u);
-    markLinesChanged(0, kScreenHeight - 1);
-    uploadChangedLines(window.texture);
-    presentPicture(window, true);
-    std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
-    ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
-                                      shown.data(), kScreenPitch));
-    const auto at = [&](int32_t x, int32_t y) { return shown[y * kScreenWidth + x] & 0xFFFFFF; };
-    EXPECT_EQ(at(10, 100), 0x80C040u) << "above the band";
-    EXPECT_EQ(at(10, 380), 0x80C040u) << "below the band";
-    const uint32_t band = at(10, 240);
-    EXPECT_LT(band >> 8 & 0xFF, 0x40u) << "the band darkens the picture";
-    EXPECT_GT(band >> 8 & 0xFF, 0u) << "and lets it show through";
-    const int64_t white =
-        std::count_if(shown.begin() + 224 * kScreenWidth, shown.begin() + 256 * kScreenWidth,
-                      [](uint32_t p) { return (p & 0xFFFFFF) == 0xFFFFFF; });
-    EXPECT_GT(white, 200) << "the word is written";
-    EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF80C040u),
-              kScreenWidth * kScreenHeight);
-    destroySdlWindow(window);
+    ASSERT_TRUE(startSdl());
+    for (const bool withRenderer : {false, true}) {
+        SCOPED_TRACE(withRenderer ? "SDL's software renderer" : "our scaler");
+        SdlWindow window;
+        ASSERT_TRUE(createSdlWindow("paused line", window));
+        if (withRenderer) {
+            window.scaled.reset();
+            window.renderer = SDL_CreateRenderer(window.window, -1, SDL_RENDERER_SOFTWARE);
+            window.texture =
+                SDL_CreateTexture(window.renderer, SDL_PIXELFORMAT_RGB888,
+                                  SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+            window.pausedText = createPausedTextTexture(window.renderer);
+            ASSERT_TRUE(window.texture != nullptr && window.pausedText != nullptr);
+        }
+        fillScreen(0xFF80C040u);
+        takeChangedLines(window);
+        presentPicture(window, true);
+        std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
+        if (withRenderer) {
+            ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
+                                              shown.data(), kScreenPitch));
+        } else {
+            shown = shownPixels(window);
+            ASSERT_FALSE(shown.empty());
+        }
+        const auto at = [&](int32_t x, int32_t y) {
+            return shown[y * kScreenWidth + x] & 0xFFFFFF;
+        };
+        EXPECT_EQ(at(10, 100), 0x80C040u) << "above the band";
+        EXPECT_EQ(at(10, 380), 0x80C040u) << "below the band";
+        const uint32_t band = at(10, 240);
+        EXPECT_LT(band >> 8 & 0xFF, 0x40u) << "the band darkens the picture";
+        EXPECT_GT(band >> 8 & 0xFF, 0u) << "and lets it show through";
+        const int64_t white =
+            std::count_if(shown.begin() + 224 * kScreenWidth, shown.begin() + 256 * kScreenWidth,
+                          [](uint32_t p) { return (p & 0xFFFFFF) == 0xFFFFFF; });
+        EXPECT_GT(white, 200) << "the word is written";
+        ScreenDevice& screen = screenDevice();
+        EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF80C040u),
+                  kScreenWidth * kScreenHeight);
+        destroySdlWindow(window);
+    }
     SDL_Quit();
 }
 

@@ -2,11 +2,14 @@
 #include "platform/sdl/present_step.h"
 
 #include <cstring>
+#include <span>
 
 #include "platform/screen_device.h"
 #include "platform/sdl/paused_line.h"
 
 namespace kestrway {
+
+namespace {
 
 bool uploadChangedLines(SDL_Texture* texture) {
     const uint32_t* page = screenDevice().work;
@@ -38,7 +41,7 @@ bool uploadChangedLines(SDL_Texture* texture) {
     return sent;
 }
 
-void presentPicture(const SdlWindow& window, bool pausedLine) {
+void presentWithRenderer(const SdlWindow& window, bool pausedLine) {
     int width = 0;
     int height = 0;
     SDL_GetRendererOutputSize(window.renderer, &width, &height);
@@ -52,6 +55,35 @@ void presentPicture(const SdlWindow& window, bool pausedLine) {
     SDL_RenderCopy(window.renderer, window.texture, nullptr, nullptr);
     if (pausedLine) drawPausedLine(window.renderer, window.pausedText);
     SDL_RenderPresent(window.renderer);
+}
+
+void presentScaled(SdlWindow& window, bool pausedLine, bool whole) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window.window);
+    if (surface == nullptr) return;
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+    window.scaled->setPausedLine(pausedLine);
+    const std::span<const SDL_Rect> areas = window.scaled->draw(
+        {static_cast<uint32_t*>(surface->pixels), surface->pitch / 4, surface->w, surface->h},
+        whole);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    if (!areas.empty()) {
+        SDL_UpdateWindowSurfaceRects(window.window, areas.data(), static_cast<int>(areas.size()));
+    }
+}
+
+}  // namespace
+
+bool takeChangedLines(SdlWindow& window) {
+    if (window.scaled) return window.scaled->copyChangedLines();
+    return uploadChangedLines(window.texture);
+}
+
+void presentPicture(SdlWindow& window, bool pausedLine, bool whole) {
+    if (window.scaled) {
+        presentScaled(window, pausedLine, whole);
+    } else {
+        presentWithRenderer(window, pausedLine);
+    }
 }
 
 }  // namespace kestrway

@@ -7,15 +7,16 @@
 
 namespace kestrway {
 
-// Uploads every run of changed lines of the screen's page to the texture and
-// clears their flags. Call on the main thread with screenMutex() held. True
-// when any line was sent.
-bool uploadChangedLines(SDL_Texture* texture);
+// Takes every run of changed lines of the screen's page into the window's
+// texture (or our scaler's copy) and clears their flags. Call on the main
+// thread with screenMutex() held. True when any line was taken.
+bool takeChangedLines(SdlWindow& window);
 
-// Draws the texture scaled into the window, with black bars where the
-// window's shape differs from 4:3, the "Paused" line over it when asked,
-// and presents it. Call without the screen lock: presenting takes
-// milliseconds on a real display.
-void presentPicture(const SdlWindow& window, bool pausedLine = false);
+// Shows what was taken scaled into the window, with black bars where the
+// window's shape differs from the picture's, the "Paused" line over it when
+// asked. `whole`: the window's pixels were lost (exposed, resized), so all of
+// it is drawn again, not just the changed lines. Call without the screen
+// lock: presenting takes milliseconds on a real display.
+void presentPicture(SdlWindow& window, bool pausedLine = false, bool whole = false);
 
 }  // namespace kestrway

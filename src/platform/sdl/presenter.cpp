@@ -104,13 +104,13 @@ void runPass(Presenter& presenter) {
             markLinesChanged(0, kScreenHeight - 1);
             presenter.sendWholePicture = false;
         }
-        sent = uploadChangedLines(presenter.window.texture);
+        sent = takeChangedLines(presenter.window);
     }
     // The "Paused" line comes and goes with the hold, even when the game has
     // drawn nothing new.
     const bool holdChanged = takeHoldChanged();
     if (sent || input.redraw || holdChanged) {
-        presentPicture(presenter.window, framesHeld());
+        presentPicture(presenter.window, framesHeld(), input.redraw);
     }
 }
 

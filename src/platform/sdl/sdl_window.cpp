@@ -2,6 +2,7 @@
 #include "platform/sdl/sdl_window.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/screen.h"
 #include "platform/sdl/paused_line.h"
@@ -48,6 +49,21 @@ bool makeRenderer(SDL_Window* window, Uint32 flags, SdlWindow& made) {
     return false;
 }
 
+// Our scaler writes 0x00RRGGBB words, which is what the window's pixels are on
+// a 24- or 32-bit display.
+bool surfaceTakesOurPixels(SDL_Window* window) {
+    const SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (surface == nullptr) return false;
+    const SDL_PixelFormat* format = surface->format;
+    return format->BytesPerPixel == 4 && format->Rmask == 0xFF0000u && format->Gmask == 0x00FF00u &&
+           format->Bmask == 0x0000FFu;
+}
+
+bool softwareAskedFor() {
+    const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    return driver != nullptr && SDL_strcasecmp(driver, "software") == 0;
+}
+
 }  // namespace
 
 bool createSdlWindow(std::string_view title, SdlWindow& out) {
@@ -55,22 +71,29 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
     made.window =
         SDL_CreateWindow(latin1ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED,
                          SDL_WINDOWPOS_CENTERED, kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
-    // The graphics card scales the picture where there is one; SDL's own
-    // software renderer is the fallback (and what SDL_RENDER_DRIVER=software
-    // picks, whatever the flags say).
-    const bool madeRenderer = made.window != nullptr &&
-                               (makeRenderer(made.window, SDL_RENDERER_ACCELERATED, made) ||
-                                makeRenderer(made.window, SDL_RENDERER_SOFTWARE, made));
-    if (!madeRenderer) {
+    // The graphics card scales the picture where there is one. Without it our
+    // own scaler sends only the changed lines at a whole-number scale, which
+    // costs a fraction of SDL's software renderer scaling the whole window
+    // each pass; that renderer remains for window pixels of another form.
+    bool shown = false;
+    if (made.window != nullptr) {
+        if (!softwareAskedFor()) shown = makeRenderer(made.window, SDL_RENDERER_ACCELERATED, made);
+        if (!shown && surfaceTakesOurPixels(made.window)) {
+            made.scaled = std::make_unique<ScaledPicture>();
+            shown = true;
+        }
+        if (!shown) shown = makeRenderer(made.window, SDL_RENDERER_SOFTWARE, made);
+    }
+    if (!shown) {
         std::fprintf(stderr, "kestrway: cannot open the window: %s\n", SDL_GetError());
         destroySdlWindow(made);
         return false;
     }
-    made.pausedText = createPausedTextTexture(made.renderer);
+    if (made.renderer != nullptr) made.pausedText = createPausedTextTexture(made.renderer);
     SDL_SetWindowMinimumSize(made.window, kScreenWidth / 4, kScreenHeight / 4);
     setSdlWindowIcon(made.window);
     SDL_StartTextInput();
-    out = made;
+    out = std::move(made);
     return true;
 }
 

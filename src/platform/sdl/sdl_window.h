@@ -4,23 +4,33 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/sdl/scaled_picture.h"
+
 namespace kestrway {
 
+// Shown one of two ways: through a renderer (the graphics card's, or SDL's
+// software renderer where the window's pixels are in a form our scaler does
+// not write), or scaled by our own code into the window's surface.
 struct SdlWindow {
     SDL_Window* window = nullptr;
+    // Null when our own scaler shows the picture.
     SDL_Renderer* renderer = nullptr;
     // Streaming, SDL_PIXELFORMAT_RGB888: the screen's 0xAARRGGBB pixels
     // upload as they are, the alpha byte ignored.
     SDL_Texture* texture = nullptr;
     // The word of the "Paused" line; may be null.
     SDL_Texture* pausedText = nullptr;
+    // Set when there is no renderer.
+    std::unique_ptr<ScaledPicture> scaled;
 };
 
 // False (with the reason on stderr, and nothing left open) when SDL cannot
-// make the window, its renderer or its texture.
+// make the window or any way to show the picture in it. The graphics card's
+// renderer is tried first unless SDL_RENDER_DRIVER asks for "software".
 bool createSdlWindow(std::string_view title, SdlWindow& out);
 // The game's titles are byte strings with one character per byte; SDL takes
 // UTF-8, so bytes from 0x80 up are read as Latin-1.
