@@ -39,6 +39,14 @@ if start_game; then
     else
         fail "the first screen is not presented (saw $seen)"
     fi
+    # The game's own scaler never loads the GL stack; a GL renderer asked for
+    # by name does.
+    gl_loaded=no
+    grep -qE '/libGL(X)?[^/]*\.so' "/proc/$game_pid/maps" 2>/dev/null && gl_loaded=yes
+    case "${SDL_RENDER_DRIVER:-}:$gl_loaded" in
+        software:no | opengl*:yes | :*) pass "renderer '${SDL_RENDER_DRIVER:-default}', GL loaded: $gl_loaded" ;;
+        *) fail "renderer '${SDL_RENDER_DRIVER:-}' but GL loaded: $gl_loaded" ;;
+    esac
 
     # 16:9 is wider than the picture: it scales by 1.5 to 960x720 with
     # 160-pixel black bars at the sides. The picture's spot (40, 360 in game
@@ -100,4 +108,4 @@ else
     fail "without a display: status $status (124: still running after 10 s), output: $(head -c 300 "$work/no_display.log")"
 fi
 
-finish_checks 8
+finish_checks 9

@@ -30,9 +30,14 @@ prepare_session() {
     for tool in xdotool xwd xprop convert compare; do
         command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
     done
-    # SDL's software renderer unless a test asks for another: it draws the
-    # same on every machine, with or without a graphics card.
-    export SDL_RENDER_DRIVER=${SDL_RENDER_DRIVER:-software}
+    # The game's own scaler unless a test asks for another renderer: it draws
+    # the same on every machine, with or without a graphics card.
+    # KESTRWAY_E2E_RENDERER=default leaves the choice to the game.
+    if [[ "${KESTRWAY_E2E_RENDERER:-}" == default ]]; then
+        unset SDL_RENDER_DRIVER
+    else
+        export SDL_RENDER_DRIVER=${KESTRWAY_E2E_RENDERER:-${SDL_RENDER_DRIVER:-software}}
+    fi
     # For a sanitizer build of the game: leaks of system libraries are not ours.
     export LSAN_OPTIONS="suppressions=$e2e_dir/lsan_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     cd "$(dirname "$game")" || exit 1

@@ -1,5 +1,5 @@
-// Our own scaler of the picture into a window's pixels: where the picture sits, square pixels of
-// a whole-number size, only changed lines redrawn, the "Paused" band, and windows smaller than the
+// Our own scaler of the picture into a window's pixels: where the picture sits, whole-number and
+// other scales, only changed lines redrawn, the "Paused" band, and windows smaller than the
 // picture.
 #include "platform/sdl/scaled_picture.h"
 
@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "platform/screen_device.h"
@@ -48,19 +49,16 @@ struct Window {
     WindowPixels view;
 };
 
-TEST(ScaledPicture, LayoutUsesWholeNumberScalesAndShrinksOnlyBelowThePictureSize) {
+// The largest picture of the picture's shape that fits, centred, as SDL's renderers place it.
+TEST(ScaledPicture, LayoutFitsThePictureKeepingItsShape) {
     const struct {
         int32_t width, height;
         PictureLayout expected;
     } cases[] = {
-        {640, 480, {640, 480, 0, 0, 640, 480}},
-        {1280, 1024, {1280, 1024, 0, 32, 1280, 960}},
-        {3840, 2160, {3840, 2160, 640, 120, 2560, 1920}},
-        {1919, 1440, {1919, 1440, 319, 240, 1280, 960}},
-        {700, 479, {700, 479, 31, 0, 638, 479}},
-        {320, 240, {320, 240, 0, 0, 320, 240}},
-        {160, 200, {160, 200, 0, 40, 160, 120}},
-        {400, 120, {400, 120, 120, 0, 160, 120}},
+        {640, 480, {640, 480, 0, 0, 640, 480}},     {1280, 1024, {1280, 1024, 0, 32, 1280, 960}},
+        {1280, 720, {1280, 720, 160, 0, 960, 720}}, {3840, 2160, {3840, 2160, 480, 0, 2880, 2160}},
+        {700, 479, {700, 479, 31, 0, 638, 479}},    {320, 240, {320, 240, 0, 0, 320, 240}},
+        {160, 200, {160, 200, 0, 40, 160, 120}},    {400, 120, {400, 120, 120, 0, 160, 120}},
     };
     for (const auto& [width, height, expected] : cases) {
         const PictureLayout layout = layoutPicture(width, height);
@@ -104,9 +102,10 @@ TEST(ScaledPicture, SquarePixelsAndOnlyChangedRowsRedrawn) {
     EXPECT_TRUE(picture.draw(window.view, false).empty()) << "nothing changed, nothing sent";
 }
 
-// A window half the picture's size shows every second pixel; a window of another size is drawn
-// whole at once, bars included.
-TEST(ScaledPicture, ShrunkWindowAndResize) {
+// A window half the picture's size shows every second pixel; at 1.5 times, picture pixels take
+// two and one window pixels in turn; a window of another size is drawn whole at once, bars
+// included.
+TEST(ScaledPicture, OtherScalesAndResize) {
     Fixture fixture;
     ScaledPicture picture;
     picture.copyChangedLines();
@@ -115,13 +114,19 @@ TEST(ScaledPicture, ShrunkWindowAndResize) {
     for (const auto& [x, y] : {std::pair{0, 0}, {319, 239}, {100, 50}}) {
         EXPECT_EQ(small.at(x, y), patternAt(2 * x, 2 * y)) << x << "," << y;
     }
-    Window wide(1000, 480);
+    Window wide(1280, 720);
     const auto areas = picture.draw(wide.view, false);
     ASSERT_EQ(areas.size(), 1u);
-    EXPECT_EQ(areas[0].w * areas[0].h, 1000 * 480);
-    EXPECT_EQ(wide.at(179, 200), 0u) << "left bar";
-    EXPECT_EQ(wide.at(180, 200), patternAt(0, 200));
-    EXPECT_EQ(wide.at(820, 200), 0u) << "right bar";
+    EXPECT_EQ(areas[0].w * areas[0].h, 1280 * 720);
+    EXPECT_EQ(wide.at(159, 200), 0u) << "left bar";
+    EXPECT_EQ(wide.at(1120, 200), 0u) << "right bar";
+    for (const auto& [x, y, sourceX, sourceY] : {std::tuple{160, 0, 0, 0},
+                                                 {161, 1, 0, 0},
+                                                 {162, 2, 1, 1},
+                                                 {163, 3, 2, 2},
+                                                 {1119, 719, 639, 479}}) {
+        EXPECT_EQ(wide.at(x, y), patternAt(sourceX, sourceY)) << x << "," << y;
+    }
 }
 
 // The band darkens the middle rows and writes the word white; hiding it again brings back the

@@ -40,17 +40,16 @@ void fillRect(const WindowPixels& window, int32_t x, int32_t y, int32_t width, i
 }  // namespace
 
 PictureLayout layoutPicture(int32_t windowWidth, int32_t windowHeight) {
+    // The largest picture of the same shape that fits, as SDL's renderers and
+    // the other platforms show it, so the picture is the same size whichever
+    // way it is drawn.
     PictureLayout layout{windowWidth, windowHeight, 0, 0, 0, 0};
-    if (windowWidth >= kScreenWidth && windowHeight >= kScreenHeight) {
-        const int32_t scale = std::min(windowWidth / kScreenWidth, windowHeight / kScreenHeight);
-        layout.width = kScreenWidth * scale;
-        layout.height = kScreenHeight * scale;
-    } else if (int64_t{windowWidth} * kScreenHeight <= int64_t{windowHeight} * kScreenWidth) {
+    if (int64_t{windowWidth} * kScreenHeight <= int64_t{windowHeight} * kScreenWidth) {
         layout.width = windowWidth;
-        layout.height = windowWidth * kScreenHeight / kScreenWidth;
+        layout.height = static_cast<int32_t>(int64_t{windowWidth} * kScreenHeight / kScreenWidth);
     } else {
         layout.height = windowHeight;
-        layout.width = windowHeight * kScreenWidth / kScreenHeight;
+        layout.width = static_cast<int32_t>(int64_t{windowHeight} * kScreenWidth / kScreenHeight);
     }
     layout.width = std::max(layout.width, 0);
     layout.height = std::max(layout.height, 0);

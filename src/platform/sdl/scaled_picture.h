@@ -1,9 +1,9 @@
 // The picture scaled by our own code into a window's pixels, for machines
-// where no graphics card does it: a whole number of window pixels per
-// picture pixel wherever the window holds the picture once or more (so every
-// picture pixel is a square of the same size), centred with black bars, and
-// only the lines that changed since the last pass are scaled and sent.
-// Windows smaller than the picture get it shrunk to fit, keeping its shape.
+// where no graphics card does it: the largest picture of the same shape that
+// fits, centred with black bars, nearest pixel, and only the lines that
+// changed since the last pass are scaled and sent. At a whole-number scale
+// (1280x960, 1920x1440, ...) each picture pixel is written as a run of equal
+// pixels and each row copied down, the cheapest case.
 #pragma once
 
 #include <SDL.h>

@@ -1,6 +1,8 @@
 // Creating, closing and switching the game's window.
 #include "platform/sdl/sdl_window.h"
 
+#include <SDL_opengl.h>
+
 #include <cstdio>
 #include <utility>
 
@@ -31,6 +33,13 @@ void setSdlWindowTitle(const SdlWindow& window, std::string_view title) {
 
 namespace {
 
+void dropRenderer(SdlWindow& made) {
+    if (made.texture != nullptr) SDL_DestroyTexture(made.texture);
+    if (made.renderer != nullptr) SDL_DestroyRenderer(made.renderer);
+    made.texture = nullptr;
+    made.renderer = nullptr;
+}
+
 // The renderer, its streaming texture and the logical size, or nothing (with
 // whatever was made destroyed again).
 bool makeRenderer(SDL_Window* window, Uint32 flags, SdlWindow& made) {
@@ -42,10 +51,7 @@ bool makeRenderer(SDL_Window* window, Uint32 flags, SdlWindow& made) {
         SDL_RenderSetLogicalSize(made.renderer, kScreenWidth, kScreenHeight) == 0) {
         return true;
     }
-    if (made.texture != nullptr) SDL_DestroyTexture(made.texture);
-    SDL_DestroyRenderer(made.renderer);
-    made.texture = nullptr;
-    made.renderer = nullptr;
+    dropRenderer(made);
     return false;
 }
 
@@ -59,9 +65,40 @@ bool surfaceTakesOurPixels(SDL_Window* window) {
            format->Bmask == 0x0000FFu;
 }
 
-bool softwareAskedFor() {
-    const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-    return driver != nullptr && SDL_strcasecmp(driver, "software") == 0;
+// Mesa's GL drivers that draw on the processor: under them a fullscreen game
+// took four times the processor time our own scaler takes.
+bool drawsOnTheProcessor(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || SDL_strncmp(info.name, "opengl", 6) != 0) {
+        return false;
+    }
+    using GetString = const GLubyte*(APIENTRY*)(GLenum);
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (getString == nullptr) return false;
+    // The renderer's context is current on this thread once it is made.
+    const auto* name = reinterpret_cast<const char*>(getString(GL_RENDERER));
+    if (name == nullptr) return false;
+    for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer"}) {
+        if (SDL_strstr(name, software) != nullptr) return true;
+    }
+    return false;
+}
+
+// SDL_RENDER_DRIVER, when set: "software" means our scaler; any other name is
+// taken as it is, a GL on the processor included.
+// An empty value counts as not set.
+const char* rendererAskedFor() {
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    return asked != nullptr && asked[0] != '\0' ? asked : nullptr;
+}
+
+bool makeCardRenderer(SDL_Window* window, SdlWindow& made) {
+    const char* asked = rendererAskedFor();
+    if (asked != nullptr && SDL_strcasecmp(asked, "software") == 0) return false;
+    if (!makeRenderer(window, SDL_RENDERER_ACCELERATED, made)) return false;
+    if (asked != nullptr || !drawsOnTheProcessor(made.renderer)) return true;
+    dropRenderer(made);
+    return false;
 }
 
 }  // namespace
@@ -71,13 +108,13 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
     made.window =
         SDL_CreateWindow(latin1ToUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED,
                          SDL_WINDOWPOS_CENTERED, kScreenWidth, kScreenHeight, SDL_WINDOW_RESIZABLE);
-    // The graphics card scales the picture where there is one. Without it our
-    // own scaler sends only the changed lines at a whole-number scale, which
-    // costs a fraction of SDL's software renderer scaling the whole window
-    // each pass; that renderer remains for window pixels of another form.
+    // The graphics card scales the picture where there is one (a GL that draws
+    // on the processor does not count). Without it our own scaler sends only the changed lines at a
+    // whole-number scale, which costs a fraction of SDL's software renderer scaling the whole
+    // window each pass; that renderer remains for window pixels of another form.
     bool shown = false;
     if (made.window != nullptr) {
-        if (!softwareAskedFor()) shown = makeRenderer(made.window, SDL_RENDERER_ACCELERATED, made);
+        shown = makeCardRenderer(made.window, made);
         if (!shown && surfaceTakesOurPixels(made.window)) {
             made.scaled = std::make_unique<ScaledPicture>();
             shown = true;

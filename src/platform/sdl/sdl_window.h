@@ -30,7 +30,9 @@ struct SdlWindow {
 
 // False (with the reason on stderr, and nothing left open) when SDL cannot
 // make the window or any way to show the picture in it. The graphics card's
-// renderer is tried first unless SDL_RENDER_DRIVER asks for "software".
+// renderer is tried first (not a GL that draws on the processor), then our
+// scaler, then SDL's software renderer. SDL_RENDER_DRIVER=software skips the
+// card; another driver named there is used whatever it draws on.
 bool createSdlWindow(std::string_view title, SdlWindow& out);
 // The game's titles are byte strings with one character per byte; SDL takes
 // UTF-8, so bytes from 0x80 up are read as Latin-1.
