@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the game under ThreadSanitizer and runs the real-window tests against
 # it, so that the presenter thread and the game thread share the screen, the
-# key states and the key buffer for a whole player's session and through the
-# window's resizing; any ThreadSanitizer report fails the run.
+# key states and the key buffer for a whole player's session, through the
+# window's resizing and through play held while away or paused; any
+# ThreadSanitizer report fails the run.
 # Usage: tests/e2e/tsan_run.sh (from any folder; no arguments). Exits 0 when
-# both tests pass with no report, 77 when Xvfb is missing, 1 otherwise.
+# every test passes with no report, 77 when Xvfb is missing, 1 otherwise.
 set -uo pipefail
 
 readonly kSkipStatus=77
@@ -13,10 +14,11 @@ cd "$e2e_dir/../.." || exit 1
 
 echo "== ThreadSanitizer build of the game"
 cmake --preset tsan >/dev/null || exit 1
-cmake --build --preset tsan -j 2 --target kestrway press_close_button || exit 1
+cmake --build --preset tsan -j 2 --target kestrway press_close_button read_hud_number || exit 1
 game=build/tsan/kestrway
 press_close=build/tsan/tests/press_close_button
-for binary in "$game" "$press_close"; do
+read_number=build/tsan/tests/read_hud_number
+for binary in "$game" "$press_close" "$read_number"; do
     [[ -x "$binary" ]] || { echo "not built: $binary"; exit 1; }
 done
 # A build that lost its instrumentation would pass without checking anything.
@@ -34,9 +36,9 @@ trap 'rm -rf "$reports"' EXIT
 export TSAN_OPTIONS="halt_on_error=1:exitcode=66:log_path=$reports/tsan${TSAN_OPTIONS:+:$TSAN_OPTIONS}"
 
 status=0
-for test in player_session_test.sh window_test.sh; do
+for test in player_session_test.sh window_test.sh pause_test.sh; do
     echo "== $test under ThreadSanitizer"
-    "$e2e_dir/$test" "$game" "$press_close"
+    "$e2e_dir/$test" "$game" "$press_close" "$read_number"
     result=$?
     [[ "$result" == "$kSkipStatus" ]] && exit "$kSkipStatus"
     [[ "$result" == 0 ]] || status=1
