@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/screen_device.h"
-#include "platform/sdl/paused_line.h"
+#include "platform/paused_band.h"
 
 namespace kestrway {
 namespace {

@@ -1,50 +1,52 @@
-// The "Paused" line from the built-in font's glyphs.
+// The "Paused" line through a renderer.
 #include "platform/sdl/paused_line.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
-#include <string_view>
+#include <vector>
 
 namespace kestrway {
 namespace {
 
-constexpr std::string_view kPausedWord = "Paused";
-constexpr int32_t kTextWidth = static_cast<int32_t>(kPausedWord.size()) * kGlyphWidth;
-constexpr int32_t kWordLeft = (kScreenWidth - kTextWidth * kPausedTextScale) / 2;
-constexpr int32_t kWordTop =
-    kPausedBandTop + (kPausedBandHeight - kGlyphHeight * kPausedTextScale) / 2;
 constexpr Uint8 kBandAlpha = static_cast<Uint8>(255 - kPausedBandShowThrough);
 
-// The word's own pixel (column, row), at the glyphs' size.
-bool wordPixel(int32_t column, int32_t row) {
-    const uint8_t* glyph =
-        builtinGlyph(static_cast<uint8_t>(kPausedWord[static_cast<size_t>(column / kGlyphWidth)]));
-    return (glyph[row] >> (column % kGlyphWidth) & 1) != 0;
+// Where the word lies in the band, found from the letters themselves.
+SDL_Rect wordArea() {
+    SDL_Rect area{kScreenWidth, kScreenHeight, 0, 0};
+    int32_t right = 0;
+    int32_t bottom = 0;
+    for (int32_t y = kPausedBandTop; y < kPausedBandTop + kPausedBandHeight; ++y) {
+        for (int32_t x = 0; x < kScreenWidth; ++x) {
+            if (!pausedWordCovers(x, y)) continue;
+            area.x = std::min(area.x, x);
+            area.y = std::min(area.y, y);
+            right = std::max(right, x + 1);
+            bottom = std::max(bottom, y + 1);
+        }
+    }
+    area.w = right - area.x;
+    area.h = bottom - area.y;
+    return area;
 }
 
 }  // namespace
 
-bool pausedWordCovers(int32_t x, int32_t y) {
-    const int32_t column = (x - kWordLeft) / kPausedTextScale;
-    const int32_t row = (y - kWordTop) / kPausedTextScale;
-    if (x < kWordLeft || y < kWordTop || column >= kTextWidth || row >= kGlyphHeight) return false;
-    return wordPixel(column, row);
-}
-
 SDL_Texture* createPausedTextTexture(SDL_Renderer* renderer) {
-    std::array<uint32_t, static_cast<size_t>(kTextWidth) * kGlyphHeight> pixels{};
-    for (int32_t row = 0; row < kGlyphHeight; ++row) {
-        for (int32_t column = 0; column < kTextWidth; ++column) {
-            if (wordPixel(column, row)) {
-                pixels[static_cast<size_t>(row) * kTextWidth + static_cast<size_t>(column)] =
-                    0xFFFFFFFFu;
+    const SDL_Rect area = wordArea();
+    if (area.w <= 0 || area.h <= 0) return nullptr;
+    std::vector<uint32_t> pixels(static_cast<size_t>(area.w) * static_cast<size_t>(area.h), 0u);
+    for (int32_t y = 0; y < area.h; ++y) {
+        for (int32_t x = 0; x < area.w; ++x) {
+            if (pausedWordCovers(area.x + x, area.y + y)) {
+                pixels[static_cast<size_t>(y) * static_cast<size_t>(area.w) +
+                       static_cast<size_t>(x)] = 0xFFFFFFFFu;
             }
         }
     }
     SDL_Texture* text = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                          SDL_TEXTUREACCESS_STATIC, kTextWidth, kGlyphHeight);
+                                          SDL_TEXTUREACCESS_STATIC, area.w, area.h);
     if (text == nullptr) return nullptr;
-    if (SDL_UpdateTexture(text, nullptr, pixels.data(), kTextWidth * 4) != 0 ||
+    if (SDL_UpdateTexture(text, nullptr, pixels.data(), area.w * 4) != 0 ||
         SDL_SetTextureBlendMode(text, SDL_BLENDMODE_BLEND) != 0) {
         SDL_DestroyTexture(text);
         return nullptr;
@@ -59,8 +61,7 @@ void drawPausedLine(SDL_Renderer* renderer, SDL_Texture* text) {
     SDL_RenderFillRect(renderer, &band);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
     if (text == nullptr) return;
-    const SDL_Rect word{kWordLeft, kWordTop, kTextWidth * kPausedTextScale,
-                        kGlyphHeight * kPausedTextScale};
+    const SDL_Rect word = wordArea();
     SDL_RenderCopy(renderer, text, nullptr, &word);
 }
 

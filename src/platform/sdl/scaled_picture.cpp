@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/screen_device.h"
-#include "platform/sdl/paused_line.h"
+#include "platform/paused_band.h"
 
 namespace kestrway {
 namespace {
@@ -21,12 +21,6 @@ bool inBand(int32_t row) {
 // one (rows of a picture shown `height` rows tall).
 int32_t firstWindowRow(int32_t row, int32_t height) {
     return static_cast<int32_t>((int64_t{row} * height + kScreenHeight - 1) / kScreenHeight);
-}
-
-uint32_t darkened(uint32_t pixel) {
-    const uint32_t redBlue = (pixel & 0xFF00FFu) * kPausedBandShowThrough >> 8 & 0xFF00FFu;
-    const uint32_t green = (pixel & 0x00FF00u) * kPausedBandShowThrough >> 8 & 0x00FF00u;
-    return redBlue | green;
 }
 
 void fillRect(const WindowPixels& window, int32_t x, int32_t y, int32_t width, int32_t height) {
@@ -91,11 +85,8 @@ const uint32_t* ScaledPicture::sourceRow(int32_t row) const {
 }
 
 void ScaledPicture::buildBandRow(int32_t row) {
-    const uint32_t* from = picture_.data() + static_cast<size_t>(row) * kScreenWidth;
-    uint32_t* to = band_.data() + static_cast<size_t>(row - kPausedBandTop) * kScreenWidth;
-    for (int32_t x = 0; x < kScreenWidth; ++x) {
-        to[x] = pausedWordCovers(x, row) ? 0xFFFFFFu : darkened(from[x]);
-    }
+    drawPausedBandRow(row, picture_.data() + static_cast<size_t>(row) * kScreenWidth,
+                      band_.data() + static_cast<size_t>(row - kPausedBandTop) * kScreenWidth);
 }
 
 void ScaledPicture::relayout(const WindowPixels& window) {
