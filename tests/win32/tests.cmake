@@ -1,4 +1,5 @@
-# Unit tests of the Windows backend's translation and geometry, cross-built
+# Unit tests of the Windows backend's translation, geometry and drawing (the
+# screen device from the core, driven as the headless backend does), cross-built
 # and run under Wine with the rest of the suite (tests/windows/run.sh).
 if(TARGET kestrway_win32)
   add_executable(kestrway_win32_tests
@@ -6,8 +7,9 @@ if(TARGET kestrway_win32)
     ${CMAKE_SOURCE_DIR}/src/platform/win32/virtual_keys.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/window_messages.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/picture_geometry.cpp
+    ${CMAKE_SOURCE_DIR}/src/platform/win32/present_lines.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/system_clock.cpp)
   target_include_directories(kestrway_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(kestrway_win32_tests PRIVATE GTest::gtest GTest::gtest_main winmm)
+  target_link_libraries(kestrway_win32_tests PRIVATE kestrway_headless GTest::gtest GTest::gtest_main gdi32 winmm)
   gtest_discover_tests(kestrway_win32_tests DISCOVERY_TIMEOUT 60)
 endif()

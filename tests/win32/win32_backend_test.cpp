@@ -1,14 +1,18 @@
 // The Windows backend's key table, message translation, picture placement
-// and clock.
+// and drawing, and clock.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <tuple>
 #include <vector>
 
 #include "platform/keyboard.h"
+#include "platform/paused_band.h"
+#include "platform/screen_device.h"
 #include "platform/win32/picture_geometry.h"
+#include "platform/win32/present_lines.h"
 #include "platform/win32/system_clock.h"
 #include "platform/win32/virtual_keys.h"
 #include "platform/win32/window_messages.h"
@@ -150,6 +154,61 @@ TEST(Win32Picture, RunsOfLinesCoverTheScaledPictureWithoutGapsOrOverlaps) {
         }
         EXPECT_EQ(expectedTop, rect.y + rect.height);
     }
+}
+
+// The changed lines and the "Paused" band through GDI into a 32-bit picture twice the screen's
+// size: outside the band the game's colour, in it the colour darkened and the word white, each
+// picture pixel a 2x2 square; the screen page keeps the game's pixels.
+TEST(Win32Picture, PausedBandOverTheScaledPictureNotOnThePage) {
+    constexpr int32_t kWidth = 2 * kScreenWidth;
+    constexpr int32_t kHeight = 2 * kScreenHeight;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_TRUE(dc != nullptr && bitmap != nullptr);
+    const HGDIOBJ before = SelectObject(dc, bitmap);
+
+    ScreenDevice& screen = screenDevice();
+    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
+    screen.work = screen.pages.get();
+    std::fill_n(screen.work, kScreenWidth * kScreenHeight, 0xFF804020u);
+    markLinesChanged(0, kScreenHeight - 1);
+    const PictureRect picture = pictureRectFor(kWidth, kHeight);
+    EXPECT_TRUE(presentChangedLines(dc, picture));
+    EXPECT_FALSE(presentChangedLines(dc, picture)) << "nothing left to send";
+    PausedBand band;
+    presentPausedBand(dc, picture, band);
+    GdiFlush();
+
+    const auto* shown = static_cast<const uint32_t*>(bits);
+    const auto at = [&](int32_t x, int32_t y) { return shown[y * kWidth + x] & 0xFFFFFFu; };
+    EXPECT_EQ(at(0, 2 * kPausedBandTop - 1), 0x804020u);
+    EXPECT_EQ(at(0, 2 * (kPausedBandTop + kPausedBandHeight)), 0x804020u);
+    int32_t mismatches = 0;
+    int32_t white = 0;
+    for (int32_t y = 2 * kPausedBandTop; y < 2 * (kPausedBandTop + kPausedBandHeight); ++y) {
+        for (int32_t x = 0; x < kWidth; ++x) {
+            const uint32_t expected = pausedWordCovers(x / 2, y / 2) ? 0xFFFFFFu : 0x201008u;
+            mismatches += at(x, y) == expected ? 0 : 1;
+            white += expected == 0xFFFFFFu ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(white, 800);
+    EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF804020u),
+              kScreenWidth * kScreenHeight);
+
+    resetScreenDevice();
+    SelectObject(dc, before);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
 TEST(Win32Clock, CountsSecondsForwardLikeTheTickCount) {

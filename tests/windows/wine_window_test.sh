@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real kestrway.exe under Wine in an X window under Xvfb: the title
-# screen, Get Ready, play, the road scrolling once the car is in gear,
+# screen, Get Ready, play, the road scrolling once the car is in gear, P
+# pausing it under a "Paused" line and P again resuming it,
 # Escape back to the title, and the close button ending with status 0; a
 # folder with no data beside the program still plays. WINEPREFIX must name a
 # prefix made with wineboot.
@@ -85,6 +86,34 @@ if start_wine_game; then
     else
         fail "the road does not scroll after Up twice ($moved pixels changed; $still before)"
     fi
+    # P holds play under a "Paused" line drawn over the picture; P again and
+    # the road moves on.
+    press_key p
+    sleep 0.5
+    capture "$work/paused.ppm"
+    sleep 0.5
+    capture "$work/paused2.ppm"
+    read -r letters _ < <(find_colour "$work/paused.ppm" 240 216 160 48 FFFFFF)
+    convert "$work/paused.ppm" -crop 512x480+0+0 +repage "$work/held.ppm"
+    held=$(differing_pixels "$work/paused2.ppm" 0 0 512 480 "$work/held.ppm")
+    if [[ "$letters" -gt 100 && "$held" == 0 ]]; then
+        pass "P pauses: the Paused line shows ($letters white pixels) and the road stands still"
+    else
+        fail "P: $letters white pixels in the middle, $held pixels changed in 0.5 s"
+    fi
+    press_key p
+    sleep 0.5
+    capture "$work/resumed.ppm"
+    sleep 0.3
+    capture "$work/resumed2.ppm"
+    convert "$work/resumed.ppm" -crop 512x480+0+0 +repage "$work/on.ppm"
+    moved=$(differing_pixels "$work/resumed2.ppm" 0 0 512 480 "$work/on.ppm")
+    read -r letters _ < <(find_colour "$work/resumed2.ppm" 240 216 160 48 FFFFFF)
+    if [[ "$moved" =~ ^[0-9]+$ && "$moved" -gt 5000 && "$letters" -lt 100 ]]; then
+        pass "P again resumes: the line is gone and the road scrolls ($moved pixels changed)"
+    else
+        fail "P again: $moved pixels changed in 0.3 s, $letters white pixels in the middle"
+    fi
     press_key Escape
     if seen=$(wait_for_block 40 120 8 8 "$kDarkBlue"); then
         pass "Escape held and released returns to the title"
@@ -162,4 +191,4 @@ if start_wine_game; then
     fi
 fi
 
-finish_checks 11
+finish_checks 13

@@ -5,8 +5,12 @@
 
 namespace kestrway {
 
-void presentChangedLines(HDC dc, const PictureRect& picture) {
-    const uint32_t* page = screenDevice().work;
+namespace {
+
+// Sends picture rows first..last, held in `rows` (kScreenWidth pixels each),
+// to where they lie in the window.
+void sendRows(HDC dc, const PictureRect& picture, int32_t first, int32_t last,
+              const uint32_t* rows) {
     // The page's 0xAARRGGBB pixels are a 32-bit BI_RGB picture as they are
     // (the alpha byte is ignored); a negative height puts its top row first.
     BITMAPINFO info{};
@@ -15,23 +19,44 @@ void presentChangedLines(HDC dc, const PictureRect& picture) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    const bool unscaled = picture.width == kScreenWidth && picture.height == kScreenHeight;
+    const int32_t lines = last - first + 1;
+    info.bmiHeader.biHeight = -lines;
+    if (picture.width == kScreenWidth && picture.height == kScreenHeight) {
+        SetDIBitsToDevice(dc, picture.x, picture.y + first, kScreenWidth, lines, 0, 0, 0,
+                          static_cast<UINT>(lines), rows, &info, DIB_RGB_COLORS);
+    } else {
+        const WindowRows window = windowRowsFor(picture, first, last);
+        StretchDIBits(dc, picture.x, window.top, picture.width, window.bottom - window.top, 0, 0,
+                      kScreenWidth, lines, rows, &info, DIB_RGB_COLORS, SRCCOPY);
+    }
+}
+
+}  // namespace
+
+bool presentChangedLines(HDC dc, const PictureRect& picture) {
+    const uint32_t* page = screenDevice().work;
+    bool sent = false;
     takeChangedLineRuns([&](int32_t first, int32_t last) {
         if (picture.width <= 0) return;  // minimised: sent whole when shown again
-        const int32_t lines = last - first + 1;
-        info.bmiHeader.biHeight = -lines;
-        const uint32_t* run = page + static_cast<size_t>(first) * kScreenWidth;
-        if (unscaled) {
-            SetDIBitsToDevice(dc, picture.x, picture.y + first, kScreenWidth, lines, 0, 0, 0,
-                              static_cast<UINT>(lines), run, &info, DIB_RGB_COLORS);
-        } else {
-            const WindowRows rows = windowRowsFor(picture, first, last);
-            StretchDIBits(dc, picture.x, rows.top, picture.width, rows.bottom - rows.top, 0, 0,
-                          kScreenWidth, lines, run, &info, DIB_RGB_COLORS, SRCCOPY);
-        }
+        sendRows(dc, picture, first, last, page + static_cast<size_t>(first) * kScreenWidth);
+        sent = true;
     });
     // The page may change as soon as the lock is released: nothing of it may
     // wait in GDI's batch.
+    GdiFlush();
+    return sent;
+}
+
+void presentPausedBand(HDC dc, const PictureRect& picture, PausedBand& band) {
+    if (picture.width <= 0) return;
+    const uint32_t* page = screenDevice().work;
+    for (int32_t row = 0; row < kPausedBandHeight; ++row) {
+        const int32_t line = kPausedBandTop + row;
+        drawPausedBandRow(line, page + static_cast<size_t>(line) * kScreenWidth,
+                          band.pixels.data() + static_cast<size_t>(row) * kScreenWidth);
+    }
+    sendRows(dc, picture, kPausedBandTop, kPausedBandTop + kPausedBandHeight - 1,
+             band.pixels.data());
     GdiFlush();
 }
 

@@ -31,6 +31,7 @@ struct Presenter {
     WindowInput input;
     WindowFocus focus;
     std::string title;  // a copy taken under the lock, shown without it
+    PausedBand band;
 };
 
 // Never destroyed: the game thread may be parked on it while the process ends.
@@ -66,7 +67,16 @@ void runPass(Presenter& p) {
         }
         if (input.redraw || input.toggleFullscreen) markLinesChanged(0, kScreenHeight - 1);
         if (input.titleChanged) p.title = screenDevice().title;
-        presentChangedLines(p.window.dc, picture);
+        // The "Paused" line comes and goes with the hold: its rows are sent
+        // plain again, then the band drawn over them while held.
+        const bool holdChanged = takeHoldChanged();
+        if (holdChanged) {
+            markLinesChanged(kPausedBandTop, kPausedBandTop + kPausedBandHeight - 1);
+        }
+        const bool sent = presentChangedLines(p.window.dc, picture);
+        if (framesHeld() && (sent || holdChanged)) {
+            presentPausedBand(p.window.dc, picture, p.band);
+        }
     }
     if (input.titleChanged) setGameWindowTitle(p.window, p.title);
     input.clear();
