@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/screen_device.h"
 #include "platform/paused_band.h"
+#include "platform/screen_device.h"
 
 namespace kestrway {
 namespace {

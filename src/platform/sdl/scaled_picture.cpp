@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/screen_device.h"
 #include "platform/paused_band.h"
+#include "platform/screen_device.h"
 
 namespace kestrway {
 namespace {

@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "platform/paused_band.h"
-
 #include "platform/win32/picture_geometry.h"
 
 namespace kestrway {
