@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks of the tree itself: every C++ file is formatted as .clang-format
-# says, and no tracked file reaches outside the repository for its inputs
-# (a person who clones the project has nothing beside it).
+# says, the includes follow the layers, and no tracked file reaches outside
+# the repository for its inputs (a person who clones the project has nothing
+# beside it).
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 passed=0
@@ -26,6 +27,14 @@ if outside=$(git grep -n -I -F -e "../share""d" -- .); then
 else
     echo "ok: no tracked file names a folder outside the repository"
     passed=$((passed + 1))
+fi
+
+if tests/repo/check_layers.sh; then
+    echo "ok: includes point down the layers only"
+    passed=$((passed + 1))
+else
+    echo "FAILED: an include points up the layers or across the backends"
+    failed=$((failed + 1))
 fi
 
 echo "repo: $passed passed, $failed failed"

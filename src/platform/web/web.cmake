@@ -4,7 +4,7 @@
 set(KESTRWAY_WEB_OUTPUT_DIR ${CMAKE_BINARY_DIR}/site CACHE PATH "Where the page and its files go")
 
 file(GLOB KESTRWAY_WEB_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
-add_executable(kestrway_web ${KESTRWAY_WEB_SOURCES})
+add_executable(kestrway_web ${CMAKE_SOURCE_DIR}/src/app/web_main.cpp ${KESTRWAY_WEB_SOURCES})
 target_link_libraries(kestrway_web PRIVATE kestrway_core)
 set_target_properties(kestrway_web PROPERTIES
   OUTPUT_NAME kestrway

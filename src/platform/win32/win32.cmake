@@ -4,7 +4,8 @@
 file(GLOB KESTRWAY_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 enable_language(RC)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/kestrway.rc.in ${CMAKE_BINARY_DIR}/kestrway.rc @ONLY)
-add_executable(kestrway_win32 WIN32 ${KESTRWAY_WIN32_SOURCES} ${CMAKE_BINARY_DIR}/kestrway.rc)
+add_executable(kestrway_win32 WIN32 ${CMAKE_SOURCE_DIR}/src/app/win32_main.cpp ${KESTRWAY_WIN32_SOURCES}
+               ${CMAKE_BINARY_DIR}/kestrway.rc)
 target_link_libraries(kestrway_win32 PRIVATE kestrway_core gdi32 winmm)
 set_target_properties(kestrway_win32 PROPERTIES OUTPUT_NAME kestrway)
 # The resource compiler takes the icon file by a name relative to this folder.
