@@ -3,17 +3,23 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 
 #include "game/run_game.h"
 #include "platform/command_line.h"
 #include "platform/data_folder.h"
 #include "platform/host_path.h"
+#include "platform/win32/console_output.h"
 #include "platform/win32/dpi_awareness.h"
 #include "platform/win32/system_clock.h"
 #include "state/game_state.h"
 
 int main(int argc, char** argv) {
-    if (kestrway::answerInformationRequest(argc, argv, std::cout)) return EXIT_SUCCESS;
+    std::ostringstream answer;
+    if (kestrway::answerInformationRequest(argc, argv, answer)) {
+        kestrway::printToConsole(answer.str());
+        return EXIT_SUCCESS;
+    }
     kestrway::becomeDpiAware();
     // Data in the working directory wins; otherwise the folder of the program.
     std::error_code noDirectory;

@@ -25,6 +25,8 @@ boot=$!
 cmake --preset windows >/dev/null || exit 1
 cmake --build build/windows --target kestrway_win32 kestrway_tests kestrway_web_tests \
     kestrway_win32_tests || exit 1
+x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -static tests/windows/console_parent.cpp \
+    -o "$scratch/console_parent.exe" || exit 1
 g++ -std=c++20 -O2 tests/e2e/press_close_button.cpp -lX11 -o "$scratch/press_close_button" || exit 1
 g++ -std=c++20 -O2 -Isrc tests/e2e/read_hud_number.cpp src/platform/builtin_font.cpp \
     -o "$scratch/read_hud_number" || exit 1
@@ -74,6 +76,9 @@ count_checks() {  # what, then the command
 
 count_checks "the window under Wine" \
     timeout 300 tests/windows/wine_window_test.sh build/windows "$scratch/press_close_button" "$scratch/read_hud_number"
+
+count_checks "--help and --version in the console under Wine" \
+    timeout 300 xvfb-run -a tests/windows/console_test.sh build/windows "$scratch/console_parent.exe"
 
 # The release zip, unpacked into an empty folder and played from there.
 packaging/windows/package.sh test "$scratch/dist" >/dev/null || exit 1
