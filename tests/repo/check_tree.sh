@@ -37,5 +37,13 @@ else
     failed=$((failed + 1))
 fi
 
+if tests/repo/check_architecture.sh; then
+    echo "ok: docs/architecture.md names the tree as it is"
+    passed=$((passed + 1))
+else
+    echo "FAILED: docs/architecture.md and the tree differ"
+    failed=$((failed + 1))
+fi
+
 echo "repo: $passed passed, $failed failed"
 [[ $failed == 0 ]]
