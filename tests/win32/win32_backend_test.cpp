@@ -11,7 +11,6 @@
 #include "platform/keyboard.h"
 #include "platform/paused_band.h"
 #include "platform/screen_device.h"
-#include "platform/win32/picture_geometry.h"
 #include "platform/win32/present_lines.h"
 #include "platform/win32/system_clock.h"
 #include "platform/win32/virtual_keys.h"
@@ -128,34 +127,6 @@ TEST(Win32Messages, AFullPassKeepsTheFirstCodesAndDropsTheRest) {
     EXPECT_EQ(input.typedCodes.back(), input.typedCodes.size());
 }
 
-TEST(Win32Picture, ScalesToFitWithSquarePixelsAndCentres) {
-    const PictureRect same = pictureRectFor(640, 480);
-    EXPECT_EQ((std::array{same.x, same.y, same.width, same.height}), (std::array{0, 0, 640, 480}));
-    const PictureRect wide = pictureRectFor(1280, 720);  // bars left and right
-    EXPECT_EQ((std::array{wide.x, wide.y, wide.width, wide.height}),
-              (std::array{160, 0, 960, 720}));
-    const PictureRect tall = pictureRectFor(640, 1000);  // bars above and below
-    EXPECT_EQ((std::array{tall.x, tall.y, tall.width, tall.height}),
-              (std::array{0, 260, 640, 480}));
-    const PictureRect none = pictureRectFor(0, 0);  // minimised
-    EXPECT_EQ(none.width, 0);
-}
-
-TEST(Win32Picture, RunsOfLinesCoverTheScaledPictureWithoutGapsOrOverlaps) {
-    for (const PictureRect rect :
-         {pictureRectFor(1280, 720), pictureRectFor(500, 377), pictureRectFor(1920, 1080)}) {
-        int32_t expectedTop = rect.y;
-        for (int32_t first = 0; first < 480; first += 37) {
-            const int32_t last = std::min(first + 36, 479);
-            const WindowRows rows = windowRowsFor(rect, first, last);
-            EXPECT_EQ(rows.top, expectedTop);
-            EXPECT_GT(rows.bottom, rows.top);
-            expectedTop = rows.bottom;
-        }
-        EXPECT_EQ(expectedTop, rect.y + rect.height);
-    }
-}
-
 // The changed lines and the "Paused" band through GDI into a 32-bit picture twice the screen's
 // size: outside the band the game's colour, in it the colour darkened and the word white, each
 // picture pixel a 2x2 square; the screen page keeps the game's pixels.
@@ -180,7 +151,7 @@ TEST(Win32Picture, PausedBandOverTheScaledPictureNotOnThePage) {
     screen.work = screen.pages.get();
     std::fill_n(screen.work, kScreenWidth * kScreenHeight, 0xFF804020u);
     markLinesChanged(0, kScreenHeight - 1);
-    const PictureRect picture = pictureRectFor(kWidth, kHeight);
+    const PictureFit picture = fitPicture(kWidth, kHeight);
     EXPECT_TRUE(presentChangedLines(dc, picture));
     EXPECT_FALSE(presentChangedLines(dc, picture)) << "nothing left to send";
     PausedBand band;
