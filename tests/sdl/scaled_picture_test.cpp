@@ -85,8 +85,8 @@ int64_t wrongPixels(const Window& window, bool band) {
 }
 
 const std::pair<int32_t, int32_t> kWindowSizes[] = {
-    {640, 480},  {1280, 1024}, {1920, 1440}, {2560, 1920}, {1024, 768},
-    {1280, 720}, {700, 479},   {320, 240},   {1279, 959},  {161, 120},
+    {640, 480}, {1280, 1024}, {1920, 1440}, {2560, 1920}, {1024, 768},  {1280, 720},
+    {700, 479}, {320, 240},   {1279, 959},  {161, 120},   {2559, 1919}, {3000, 2160},
 };
 
 // The first draw fills the whole window (one area) with the picture and its bars; a changed line

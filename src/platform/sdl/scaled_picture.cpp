@@ -55,6 +55,30 @@ void widen(const uint32_t* from, uint32_t* to, int32_t scale) {
     }
 }
 
+// Picture columns whose runs the stretch below may write as four pixels.
+constexpr int32_t kStretchRun = 4;
+
+// A picture row stretched into a window row wider than the picture, where
+// picture column x starts at window column `starts[x]` and no run is longer
+// than kStretchRun. Each column is written as kStretchRun pixels in one
+// store, no matter its run, and the columns after it overwrite the extra
+// ones: one store per picture pixel, and no store's place waits on another.
+// The last columns, which have nothing after them to overwrite their extra
+// pixels, are written exactly.
+void stretchRow(const uint32_t* __restrict from, uint32_t* __restrict to,
+                const int32_t* __restrict starts, int32_t width) {
+    constexpr int32_t kExact = kScreenWidth - kStretchRun;
+    for (int32_t x = 0; x < kExact; ++x) {
+        const uint32_t pixel = from[x];
+        const uint32_t run[kStretchRun] = {pixel, pixel, pixel, pixel};
+        std::memcpy(to + starts[x], run, sizeof run);
+    }
+    for (int32_t x = kExact; x < kScreenWidth; ++x) {
+        const int32_t end = x + 1 < kScreenWidth ? starts[x + 1] : width;
+        std::fill(to + starts[x], to + end, from[x]);
+    }
+}
+
 }  // namespace
 
 ScaledPicture::ScaledPicture() : bandRow_(kScreenWidth, 0u) {
@@ -70,10 +94,17 @@ const uint32_t* ScaledPicture::sourceRow(const uint32_t* page, int32_t row) {
 
 void ScaledPicture::relayout(const WindowPixels& window) {
     fit_ = fitPicture(window.width, window.height);
-    // Only when the window's size changes, never in an ordinary pass.
-    sourceColumn_.resize(static_cast<size_t>(fit_.width));
-    for (int32_t x = 0; x < fit_.width; ++x) {
-        sourceColumn_[static_cast<size_t>(x)] = static_cast<uint16_t>(pictureColumnAt(fit_, x));
+    // Only when the window's size changes, never in an ordinary pass. A
+    // picture up to four times as wide as the screen's is stretched by runs
+    // (every run is then at least one pixel and at most four); others pick
+    // their columns.
+    stretched_ = fit_.width > kScreenWidth && fit_.width <= kStretchRun * kScreenWidth;
+    for (int32_t x = 0; x < kScreenWidth; ++x) {
+        columnStarts_[static_cast<size_t>(x)] = deviceColumnOf(fit_, x);
+    }
+    sourceColumn_.resize(stretched_ ? 0 : static_cast<size_t>(fit_.width));
+    for (size_t x = 0; x < sourceColumn_.size(); ++x) {
+        sourceColumn_[x] = static_cast<uint16_t>(pictureColumnAt(fit_, static_cast<int32_t>(x)));
     }
 }
 
@@ -114,8 +145,12 @@ void ScaledPicture::drawRows(const WindowPixels& window, const uint32_t* page, i
                 continue;
             }
             const uint32_t* from = sourceRow(page, source);
-            for (int32_t x = 0; x < fit_.width; ++x) {
-                to[x] = from[sourceColumn_[static_cast<size_t>(x)]];
+            if (stretched_) {
+                stretchRow(from, to, columnStarts_.data(), fit_.width);
+            } else {
+                for (int32_t x = 0; x < fit_.width; ++x) {
+                    to[x] = from[sourceColumn_[static_cast<size_t>(x)]];
+                }
             }
             previousSource = source;
         }

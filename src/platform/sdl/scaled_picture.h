@@ -4,7 +4,8 @@
 // drawn and sent. The rows go straight from the screen page into the window:
 // at 1:1 one copy per row; at a whole-number scale k each picture row is
 // widened once and copied to the k - 1 window rows under it; other sizes
-// pick pixels through a table of columns.
+// go through a table of columns, and rows that show the same picture row
+// are copies of the first.
 #pragma once
 
 #include <SDL.h>
@@ -53,7 +54,11 @@ class ScaledPicture {
     std::array<uint8_t, kScreenHeight> pending_{};
     // One row of the band, made from the page's row under it when drawn.
     std::vector<uint32_t> bandRow_;
-    // The picture column each window column of the picture shows.
+    // A picture wider than the screen's, up to four times: rows stretched
+    // by the window column each picture column starts at.
+    bool stretched_ = false;
+    std::array<int32_t, kScreenWidth> columnStarts_{};
+    // Any other: the picture column each window column of the picture shows.
     std::vector<uint16_t> sourceColumn_;
     std::array<SDL_Rect, kScreenHeight> areas_{};
 };
