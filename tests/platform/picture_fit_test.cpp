@@ -53,28 +53,6 @@ TEST(PictureFit, SizeBarsAndWholeScale) {
     }
 }
 
-// Over every size up to 700x560: the picture fills one side, keeps its shape
-// to within the rounding of the other, and is centred with the odd pixel on
-// the far side.
-TEST(PictureFit, LargestCentredPictureOfItsShape) {
-    for (int32_t width = 1; width <= 700; ++width) {
-        for (int32_t height = 1; height <= 560; ++height) {
-            const PictureFit fit = fitPicture(width, height);
-            // Positive: the picture a little wider than 4:3, negative: taller.
-            const int64_t shapeError =
-                int64_t{fit.width} * kScreenHeight - int64_t{fit.height} * kScreenWidth;
-            const bool shapeKept = fit.width == width ? shapeError >= 0 && shapeError < kScreenWidth
-                                                      : fit.height == height && shapeError <= 0 &&
-                                                            -shapeError < kScreenHeight;
-            const bool ok = shapeKept && fit.width <= width && fit.height <= height &&
-                            fit.left == (width - fit.width) / 2 &&
-                            fit.top == (height - fit.height) / 2;
-            ASSERT_TRUE(ok) << width << "x" << height << ": " << fit.left << "," << fit.top << " "
-                            << fit.width << "x" << fit.height;
-        }
-    }
-}
-
 // Each device row shows the picture row its top edge falls in, and the rows
 // of consecutive picture rows meet without gap or overlap; the same for
 // columns. Checked at 1:1, whole-number scales, 1.5 and 0.75 times, and sizes
