@@ -6,9 +6,16 @@
 # left driving runs into something before long; the screenshot shows whether
 # it was still in play at the end).
 # SDL_RENDER_DRIVER chooses the renderer as it does for the game.
-# Usage: bench/fullscreen_cpu.sh GAME_BINARY WIDTHxHEIGHT [SECONDS] [SCREENSHOT.png]
+# With --window WxH the game plays in a window of that size on the screen
+# instead of fullscreen.
+# Usage: bench/fullscreen_cpu.sh [--window WxH] GAME_BINARY SCREEN_WxH [SECONDS] [SCREENSHOT.png]
 set -uo pipefail
 
+window_size=
+if [[ "${1:-}" == --window ]]; then
+    window_size=$2
+    shift 2
+fi
 game=$(realpath "$1")
 size=$2
 seconds=${3:-4}
@@ -16,7 +23,7 @@ shot=${4:+$(realpath -m "$4")}
 
 if [[ -z "${KESTRWAY_CPU_IN_XVFB:-}" ]]; then
     export KESTRWAY_CPU_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 ${size}x24" "$0" ${window_size:+--window "$window_size"} "$@"
 fi
 
 ticks() {  # pid: user + system time in clock ticks
@@ -39,14 +46,20 @@ done
 [[ -n "$window" ]] || { echo "no window"; exit 1; }
 xdotool windowactivate --sync "$window"
 sleep 1
-for key in space space F11 Up; do
+if [[ -n "$window_size" ]]; then
+    xdotool windowsize --sync "$window" "${window_size%x*}" "${window_size#*x}"
+    keys=(space space Up)
+else
+    keys=(space space F11 Up)
+fi
+for key in "${keys[@]}"; do
     xdotool keydown "$key"
     sleep 0.1
     xdotool keyup "$key"
     sleep 0.5
 done
 sleep 0.5
-server=$(pgrep -n Xvfb)
+server=$(pgrep -n -f "Xvfb ${DISPLAY} ")  # this run's server, not another one on the machine
 hz=$(getconf CLK_TCK)
 game_before=$(ticks "$pid")
 server_before=$(ticks "$server")
@@ -56,5 +69,7 @@ server_after=$(ticks "$server")
 [[ -n "$shot" ]] && xwd -root -silent | convert xwd:- "$shot"
 awk -v g=$((game_after - game_before)) -v s=$((server_after - server_before)) \
     -v hz="$hz" -v t="$seconds" -v size="$size" -v driver="${SDL_RENDER_DRIVER:-default}" \
-    'BEGIN { printf "%s %s: game %.1f %% of a core, X server %.1f %%\n", size, driver,
+    -v shown="${window_size:+window $window_size}" \
+    'BEGIN { printf "%s %s %s: game %.1f %% of a core, X server %.1f %%\n", size,
+             shown == "" ? "fullscreen" : shown, driver,
              100 * g / hz / t, 100 * s / hz / t }'

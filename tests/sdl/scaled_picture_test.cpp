@@ -1,28 +1,30 @@
-// Our own scaler of the picture into a window's pixels: where the picture sits, whole-number and
-// other scales, only changed lines redrawn, the "Paused" band, and windows smaller than the
-// picture.
+// Our own scaler of the picture into a window's pixels: every window pixel at 1:1, whole-number
+// and other scales, only changed lines redrawn, the "Paused" band on each way of scaling, and
+// resizes.
 #include "platform/sdl/scaled_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 #include "platform/paused_band.h"
+#include "platform/picture_fit.h"
 #include "platform/screen_device.h"
 
 namespace kestrway {
 namespace {
 
-// A screen page whose every pixel tells where it is: 0x00YYYXXX-like, distinct per pixel.
+// A screen page whose every pixel tells where it is, distinct per pixel.
 uint32_t patternAt(int32_t x, int32_t y) {
     return static_cast<uint32_t>(y) << 12 | static_cast<uint32_t>(x);
 }
 
-struct Fixture {
-    Fixture() {
+constexpr uint32_t kUntouched = 0xDEADBEEFu;
+
+struct Screen {
+    Screen() {
         ScreenDevice& screen = screenDevice();
         screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
         screen.work = screen.pages.get();
@@ -31,133 +33,140 @@ struct Fixture {
         }
         markLinesChanged(0, kScreenHeight - 1);
     }
-    ~Fixture() { resetScreenDevice(); }
+    ~Screen() { resetScreenDevice(); }
     static uint32_t& at(int32_t x, int32_t y) {
         return screenDevice().work[static_cast<size_t>(y) * kScreenWidth + static_cast<size_t>(x)];
     }
 };
 
+// A window whose rows are longer than it is wide, as a surface's pitch may be.
 struct Window {
     Window(int32_t width, int32_t height)
-        : pixels(static_cast<size_t>(width) * static_cast<size_t>(height), 0xDEADBEEFu),
-          view{pixels.data(), width, width, height} {}
+        : pixels(static_cast<size_t>(width + 3) * static_cast<size_t>(height), kUntouched),
+          view{pixels.data(), width + 3, width, height} {}
     uint32_t at(int32_t x, int32_t y) const {
         return pixels[static_cast<size_t>(y) * static_cast<size_t>(view.pitch) +
                       static_cast<size_t>(x)];
+    }
+    int64_t touched() const {
+        return std::count_if(pixels.begin(), pixels.end(),
+                             [](uint32_t pixel) { return pixel != kUntouched; });
     }
     std::vector<uint32_t> pixels;
     WindowPixels view;
 };
 
-// The largest picture of the picture's shape that fits, centred, as SDL's renderers place it.
-TEST(ScaledPicture, LayoutFitsThePictureKeepingItsShape) {
-    const struct {
-        int32_t width, height;
-        PictureLayout expected;
-    } cases[] = {
-        {640, 480, {640, 480, 0, 0, 640, 480}},     {1280, 1024, {1280, 1024, 0, 32, 1280, 960}},
-        {1280, 720, {1280, 720, 160, 0, 960, 720}}, {3840, 2160, {3840, 2160, 480, 0, 2880, 2160}},
-        {700, 479, {700, 479, 31, 0, 638, 479}},    {320, 240, {320, 240, 0, 0, 320, 240}},
-        {160, 200, {160, 200, 0, 40, 160, 120}},    {400, 120, {400, 120, 120, 0, 160, 120}},
-    };
-    for (const auto& [width, height, expected] : cases) {
-        const PictureLayout layout = layoutPicture(width, height);
-        EXPECT_EQ(layout, expected) << width << "x" << height << ": got " << layout.left << ","
-                                    << layout.top << " " << layout.width << "x" << layout.height;
+// What window pixel (x, y) should show: black in the bars, else the page's pixel (or the band's
+// when `band`) the fit's nearest-pixel rule picks.
+uint32_t expectedAt(const PictureFit& fit, int32_t x, int32_t y, bool band) {
+    if (x < fit.left || x >= fit.left + fit.width || y < fit.top || y >= fit.top + fit.height) {
+        return 0u;
     }
+    const int32_t column = pictureColumnAt(fit, x - fit.left);
+    const int32_t row = pictureRowAt(fit, y - fit.top);
+    if (band && row >= kPausedBandTop && row < kPausedBandTop + kPausedBandHeight) {
+        std::vector<uint32_t> shaded(kScreenWidth);
+        drawPausedBandRow(row, &Screen::at(0, row), shaded.data());
+        return shaded[static_cast<size_t>(column)];
+    }
+    return Screen::at(column, row);
 }
 
-// At 1280x1024 each picture pixel is a 2x2 square, with 32-row black bars above and below. A
-// second draw sends only the changed picture row: its two window rows, nothing else rewritten.
-TEST(ScaledPicture, SquarePixelsAndOnlyChangedRowsRedrawn) {
-    Fixture fixture;
-    ScaledPicture picture;
-    Window window(1280, 1024);
-    ASSERT_TRUE(picture.copyChangedLines());
-    const auto first = picture.draw(window.view, false);
-    ASSERT_EQ(first.size(), 1u);
-    EXPECT_EQ(first[0].w * first[0].h, 1280 * 1024) << "a first draw covers the whole window";
-    for (const auto& [x, y] : {std::pair{0, 0}, {639, 479}, {123, 45}, {320, 240}}) {
-        for (const int32_t corner : {0, 1, 2, 3}) {
-            EXPECT_EQ(window.at(2 * x + corner % 2, 32 + 2 * y + corner / 2), patternAt(x, y))
-                << x << "," << y;
+// The number of window pixels that differ from what they should show.
+int64_t wrongPixels(const Window& window, bool band) {
+    const PictureFit fit = fitPicture(window.view.width, window.view.height);
+    int64_t wrong = 0;
+    for (int32_t y = 0; y < window.view.height; ++y) {
+        for (int32_t x = 0; x < window.view.width; ++x) {
+            wrong += window.at(x, y) == expectedAt(fit, x, y, band) ? 0 : 1;
         }
     }
-    EXPECT_EQ(window.at(0, 0), 0u);
-    EXPECT_EQ(window.at(1279, 1023), 0u);
-
-    std::fill(window.pixels.begin(), window.pixels.end(), 0xDEADBEEFu);
-    Fixture::at(7, 100) = 0x00ABCDEFu;
-    markLinesChanged(100, 100);
-    ASSERT_TRUE(picture.copyChangedLines());
-    EXPECT_FALSE(picture.copyChangedLines()) << "nothing left to copy";
-    const auto second = picture.draw(window.view, false);
-    ASSERT_EQ(second.size(), 1u);
-    EXPECT_TRUE(second[0].x == 0 && second[0].y == 232 && second[0].w == 1280 && second[0].h == 2);
-    const auto rewritten = std::count_if(window.pixels.begin(), window.pixels.end(),
-                                         [](uint32_t pixel) { return pixel != 0xDEADBEEFu; });
-    EXPECT_EQ(rewritten, 2 * 1280);
-    EXPECT_EQ(window.at(15, 233), 0x00ABCDEFu);
-    EXPECT_EQ(window.at(16, 233), patternAt(8, 100));
-    EXPECT_TRUE(picture.draw(window.view, false).empty()) << "nothing changed, nothing sent";
+    return wrong;
 }
 
-// A window half the picture's size shows every second pixel; at 1.5 times, picture pixels take
-// two and one window pixels in turn; a window of another size is drawn whole at once, bars
-// included.
-TEST(ScaledPicture, OtherScalesAndResize) {
-    Fixture fixture;
+const std::pair<int32_t, int32_t> kWindowSizes[] = {
+    {640, 480}, {1280, 1024}, {1920, 1440}, {2560, 1920}, {1024, 768},  {1280, 720},
+    {700, 479}, {320, 240},   {1279, 959},  {161, 120},   {2559, 1919}, {3000, 2160},
+};
+
+// The first draw fills the whole window (one area) with the picture and its bars; a changed line
+// then rewrites exactly the window rows the fit gives it, and nothing is sent when nothing changed.
+TEST(ScaledPicture, WholeWindowThenOnlyChangedRows) {
+    for (const auto& [width, height] : kWindowSizes) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        const Screen screen;
+        ScaledPicture picture;
+        Window window(width, height);
+        const auto first = picture.drawChangedLines(window.view, false, false);
+        ASSERT_EQ(first.size(), 1u);
+        EXPECT_EQ(first[0].w * first[0].h, width * height) << "a first draw covers the window";
+        EXPECT_EQ(wrongPixels(window, false), 0);
+
+        std::fill(window.pixels.begin(), window.pixels.end(), kUntouched);
+        for (int32_t x = 0; x < kScreenWidth; ++x) Screen::at(x, 101) = 0x00ABCDEFu;
+        markLinesChanged(100, 101);
+        const auto second = picture.drawChangedLines(window.view, false, false);
+        const PictureFit fit = fitPicture(width, height);
+        const int32_t top = fit.top + deviceRowOf(fit, 100);
+        const int32_t rows = deviceRowOf(fit, 102) - deviceRowOf(fit, 100);
+        ASSERT_EQ(second.size(), 1u);
+        EXPECT_TRUE(second[0].x == fit.left && second[0].y == top && second[0].w == fit.width &&
+                    second[0].h == rows)
+            << second[0].x << "," << second[0].y << " " << second[0].w << "x" << second[0].h;
+        EXPECT_EQ(window.touched(), int64_t{rows} * fit.width);
+        for (int32_t y = top; y < top + rows; ++y) {
+            for (int32_t x = fit.left; x < fit.left + fit.width; ++x) {
+                ASSERT_EQ(window.at(x, y), expectedAt(fit, x, y, false)) << x << "," << y;
+            }
+        }
+        EXPECT_TRUE(picture.drawChangedLines(window.view, false, false).empty())
+            << "nothing changed, nothing sent";
+    }
+}
+
+// A window of another size, or a whole redraw asked for, is drawn whole, bars included, even with
+// no line changed.
+TEST(ScaledPicture, ResizeAndWholeRedrawDrawEverything) {
+    const Screen screen;
     ScaledPicture picture;
-    picture.copyChangedLines();
     Window small(320, 240);
-    picture.draw(small.view, false);
-    for (const auto& [x, y] : {std::pair{0, 0}, {319, 239}, {100, 50}}) {
-        EXPECT_EQ(small.at(x, y), patternAt(2 * x, 2 * y)) << x << "," << y;
-    }
+    picture.drawChangedLines(small.view, false, false);
     Window wide(1280, 720);
-    const auto areas = picture.draw(wide.view, false);
-    ASSERT_EQ(areas.size(), 1u);
-    EXPECT_EQ(areas[0].w * areas[0].h, 1280 * 720);
-    EXPECT_EQ(wide.at(159, 200), 0u) << "left bar";
-    EXPECT_EQ(wide.at(1120, 200), 0u) << "right bar";
-    for (const auto& [x, y, sourceX, sourceY] : {std::tuple{160, 0, 0, 0},
-                                                 {161, 1, 0, 0},
-                                                 {162, 2, 1, 1},
-                                                 {163, 3, 2, 2},
-                                                 {1119, 719, 639, 479}}) {
-        EXPECT_EQ(wide.at(x, y), patternAt(sourceX, sourceY)) << x << "," << y;
-    }
+    ASSERT_EQ(picture.drawChangedLines(wide.view, false, false).size(), 1u);
+    EXPECT_EQ(wrongPixels(wide, false), 0);
+    std::fill(wide.pixels.begin(), wide.pixels.end(), kUntouched);
+    const auto again = picture.drawChangedLines(wide.view, false, true);
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0].w * again[0].h, 1280 * 720);
+    EXPECT_EQ(wrongPixels(wide, false), 0);
 }
 
-// The band darkens the middle rows and writes the word white; hiding it again brings back the
-// exact picture. Rows outside the band are never touched by it.
-TEST(ScaledPicture, PausedBandComesAndGoes) {
-    Fixture fixture;
-    for (int32_t y = 0; y < kScreenHeight; ++y) {
-        std::fill_n(&Fixture::at(0, y), kScreenWidth, 0x00804020u);
-    }
-    ScaledPicture picture;
-    picture.copyChangedLines();
-    Window window(640, 480);
-    picture.draw(window.view, false);
-    picture.setPausedLine(true);
-    const auto shown = picture.draw(window.view, false);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].y == kPausedBandTop && shown[0].h == kPausedBandHeight);
-    EXPECT_EQ(window.at(0, kPausedBandTop - 1), 0x00804020u);
-    EXPECT_EQ(window.at(0, kPausedBandTop), 0x00201008u) << "a quarter shows through";
-    int64_t white = 0;
-    for (int32_t y = kPausedBandTop; y < kPausedBandTop + kPausedBandHeight; ++y) {
-        for (int32_t x = 0; x < kScreenWidth; ++x) {
-            EXPECT_EQ(window.at(x, y) == 0x00FFFFFFu, pausedWordCovers(x, y)) << x << "," << y;
-            white += window.at(x, y) == 0x00FFFFFFu ? 1 : 0;
+// The band darkens its rows and writes the word white on every way of scaling; showing and hiding
+// it redraws just its rows, and hiding it brings back the exact picture. The page is never drawn
+// on.
+TEST(ScaledPicture, PausedBandComesAndGoesOnEveryScale) {
+    for (const auto& [width, height] : {std::pair{640, 480}, {1280, 960}, {1024, 768}}) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        const Screen screen;
+        ScaledPicture picture;
+        Window window(width, height);
+        picture.drawChangedLines(window.view, false, false);
+        const PictureFit fit = fitPicture(width, height);
+        const int32_t bandTop = fit.top + deviceRowOf(fit, kPausedBandTop);
+        const int32_t bandRows =
+            deviceRowOf(fit, kPausedBandTop + kPausedBandHeight) - deviceRowOf(fit, kPausedBandTop);
+        for (const bool shown : {true, false}) {
+            const auto areas = picture.drawChangedLines(window.view, shown, false);
+            ASSERT_EQ(areas.size(), 1u);
+            EXPECT_TRUE(areas[0].y == bandTop && areas[0].h == bandRows);
+            EXPECT_EQ(wrongPixels(window, shown), 0);
         }
+        markLinesChanged(kPausedBandTop + 3, kPausedBandTop + 3);
+        picture.drawChangedLines(window.view, true, false);
+        picture.drawChangedLines(window.view, true, true);
+        EXPECT_EQ(wrongPixels(window, true), 0) << "a changed line in the band keeps the band";
+        EXPECT_EQ(Screen::at(0, kPausedBandTop), patternAt(0, kPausedBandTop));
     }
-    EXPECT_GT(white, 200);
-    picture.setPausedLine(false);
-    picture.draw(window.view, false);
-    EXPECT_TRUE(std::all_of(window.pixels.begin(), window.pixels.end(),
-                            [](uint32_t pixel) { return pixel == 0x00804020u; }));
 }
 
 }  // namespace

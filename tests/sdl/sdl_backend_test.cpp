@@ -182,7 +182,7 @@ TEST(PresentStep, PausedLineCoversThePresentedPictureNotTheScreenPage) {
             ASSERT_TRUE(window.texture != nullptr && window.pausedText != nullptr);
         }
         fillScreen(0xFF80C040u);
-        takeChangedLines(window);
+        takeChangedLines(window, true);
         presentPicture(window, true);
         std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
         if (withRenderer) {

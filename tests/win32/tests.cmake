@@ -6,7 +6,6 @@ if(TARGET kestrway_win32)
     ${CMAKE_CURRENT_LIST_DIR}/win32_backend_test.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/virtual_keys.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/window_messages.cpp
-    ${CMAKE_SOURCE_DIR}/src/platform/win32/picture_geometry.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/present_lines.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/system_clock.cpp)
   target_include_directories(kestrway_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/src)

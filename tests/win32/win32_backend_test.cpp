@@ -1,17 +1,17 @@
-// The Windows backend's key table, message translation, picture placement
-// and drawing, and clock.
+// The Windows backend's key table, message translation, picture drawing
+// and clock.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/keyboard.h"
 #include "platform/paused_band.h"
 #include "platform/screen_device.h"
-#include "platform/win32/picture_geometry.h"
 #include "platform/win32/present_lines.h"
 #include "platform/win32/system_clock.h"
 #include "platform/win32/virtual_keys.h"
@@ -128,87 +128,72 @@ TEST(Win32Messages, AFullPassKeepsTheFirstCodesAndDropsTheRest) {
     EXPECT_EQ(input.typedCodes.back(), input.typedCodes.size());
 }
 
-TEST(Win32Picture, ScalesToFitWithSquarePixelsAndCentres) {
-    const PictureRect same = pictureRectFor(640, 480);
-    EXPECT_EQ((std::array{same.x, same.y, same.width, same.height}), (std::array{0, 0, 640, 480}));
-    const PictureRect wide = pictureRectFor(1280, 720);  // bars left and right
-    EXPECT_EQ((std::array{wide.x, wide.y, wide.width, wide.height}),
-              (std::array{160, 0, 960, 720}));
-    const PictureRect tall = pictureRectFor(640, 1000);  // bars above and below
-    EXPECT_EQ((std::array{tall.x, tall.y, tall.width, tall.height}),
-              (std::array{0, 260, 640, 480}));
-    const PictureRect none = pictureRectFor(0, 0);  // minimised
-    EXPECT_EQ(none.width, 0);
-}
-
-TEST(Win32Picture, RunsOfLinesCoverTheScaledPictureWithoutGapsOrOverlaps) {
-    for (const PictureRect rect :
-         {pictureRectFor(1280, 720), pictureRectFor(500, 377), pictureRectFor(1920, 1080)}) {
-        int32_t expectedTop = rect.y;
-        for (int32_t first = 0; first < 480; first += 37) {
-            const int32_t last = std::min(first + 36, 479);
-            const WindowRows rows = windowRowsFor(rect, first, last);
-            EXPECT_EQ(rows.top, expectedTop);
-            EXPECT_GT(rows.bottom, rows.top);
-            expectedTop = rows.bottom;
-        }
-        EXPECT_EQ(expectedTop, rect.y + rect.height);
-    }
-}
-
-// The changed lines and the "Paused" band through GDI into a 32-bit picture twice the screen's
-// size: outside the band the game's colour, in it the colour darkened and the word white, each
-// picture pixel a 2x2 square; the screen page keeps the game's pixels.
+// The changed lines and the "Paused" band through GDI into a 32-bit picture at 1:1 and twice the
+// screen's size, with and without bars above and below: outside the band the game's colour, in it
+// the colour darkened and the word white, each picture pixel a square; the bars untouched; the
+// screen page keeps the game's pixels.
 TEST(Win32Picture, PausedBandOverTheScaledPictureNotOnThePage) {
-    constexpr int32_t kWidth = 2 * kScreenWidth;
-    constexpr int32_t kHeight = 2 * kScreenHeight;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ASSERT_TRUE(dc != nullptr && bitmap != nullptr);
-    const HGDIOBJ before = SelectObject(dc, bitmap);
+    for (const auto& [width, height] : {std::pair{1280, 960}, {1280, 1024}, {640, 600}}) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        const HDC dc = CreateCompatibleDC(nullptr);
+        const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ASSERT_TRUE(dc != nullptr && bitmap != nullptr);
+        const HGDIOBJ before = SelectObject(dc, bitmap);
 
-    ScreenDevice& screen = screenDevice();
-    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
-    screen.work = screen.pages.get();
-    std::fill_n(screen.work, kScreenWidth * kScreenHeight, 0xFF804020u);
-    markLinesChanged(0, kScreenHeight - 1);
-    const PictureRect picture = pictureRectFor(kWidth, kHeight);
-    EXPECT_TRUE(presentChangedLines(dc, picture));
-    EXPECT_FALSE(presentChangedLines(dc, picture)) << "nothing left to send";
-    PausedBand band;
-    presentPausedBand(dc, picture, band);
-    GdiFlush();
+        ScreenDevice& screen = screenDevice();
+        screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
+        screen.work = screen.pages.get();
+        std::fill_n(screen.work, kScreenWidth * kScreenHeight, 0xFF804020u);
+        markLinesChanged(0, kScreenHeight - 1);
+        const PictureFit picture = fitPicture(width, height);
+        const int32_t scale = picture.wholeScale;
+        ASSERT_GT(scale, 0);
+        EXPECT_TRUE(presentChangedLines(dc, picture));
+        EXPECT_FALSE(presentChangedLines(dc, picture)) << "nothing left to send";
+        PausedBand band;
+        presentPausedBand(dc, picture, band);
+        GdiFlush();
 
-    const auto* shown = static_cast<const uint32_t*>(bits);
-    const auto at = [&](int32_t x, int32_t y) { return shown[y * kWidth + x] & 0xFFFFFFu; };
-    EXPECT_EQ(at(0, 2 * kPausedBandTop - 1), 0x804020u);
-    EXPECT_EQ(at(0, 2 * (kPausedBandTop + kPausedBandHeight)), 0x804020u);
-    int32_t mismatches = 0;
-    int32_t white = 0;
-    for (int32_t y = 2 * kPausedBandTop; y < 2 * (kPausedBandTop + kPausedBandHeight); ++y) {
-        for (int32_t x = 0; x < kWidth; ++x) {
-            const uint32_t expected = pausedWordCovers(x / 2, y / 2) ? 0xFFFFFFu : 0x201008u;
-            mismatches += at(x, y) == expected ? 0 : 1;
-            white += expected == 0xFFFFFFu ? 1 : 0;
+        const auto* shown = static_cast<const uint32_t*>(bits);
+        const auto at = [&](int32_t x, int32_t y) { return shown[y * width + x] & 0xFFFFFFu; };
+        const int32_t bandTop = picture.top + scale * kPausedBandTop;
+        const int32_t bandBottom = bandTop + scale * kPausedBandHeight;
+        EXPECT_EQ(at(0, picture.top), 0x804020u);
+        EXPECT_EQ(at(width - 1, picture.top + picture.height - 1), 0x804020u);
+        EXPECT_EQ(at(0, bandTop - 1), 0x804020u);
+        EXPECT_EQ(at(0, bandBottom), 0x804020u);
+        if (picture.top > 0) {
+            EXPECT_EQ(at(0, picture.top - 1), 0u) << "bar above";
+            EXPECT_EQ(at(0, picture.top + picture.height), 0u) << "bar below";
         }
-    }
-    EXPECT_EQ(mismatches, 0);
-    EXPECT_GT(white, 800);
-    EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF804020u),
-              kScreenWidth * kScreenHeight);
+        int32_t mismatches = 0;
+        int32_t white = 0;
+        for (int32_t y = bandTop; y < bandBottom; ++y) {
+            for (int32_t x = 0; x < width; ++x) {
+                const int32_t row = (y - picture.top) / scale;
+                const uint32_t expected = pausedWordCovers(x / scale, row) ? 0xFFFFFFu : 0x201008u;
+                mismatches += at(x, y) == expected ? 0 : 1;
+                white += expected == 0xFFFFFFu ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
+        EXPECT_GT(white, 200 * scale * scale);
+        EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF804020u),
+                  kScreenWidth * kScreenHeight);
 
-    resetScreenDevice();
-    SelectObject(dc, before);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+        resetScreenDevice();
+        SelectObject(dc, before);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
 }
 
 TEST(Win32Clock, CountsSecondsForwardLikeTheTickCount) {

@@ -57,30 +57,35 @@ void presentWithRenderer(const SdlWindow& window, bool pausedLine) {
     SDL_RenderPresent(window.renderer);
 }
 
-void presentScaled(SdlWindow& window, bool pausedLine, bool whole) {
+// The changed rows straight from the screen page into the window's pixels.
+bool drawScaled(SdlWindow& window, bool pausedLine, bool whole) {
     SDL_Surface* surface = SDL_GetWindowSurface(window.window);
-    if (surface == nullptr) return;
-    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
-    window.scaled->setPausedLine(pausedLine);
-    const std::span<const SDL_Rect> areas = window.scaled->draw(
+    if (surface == nullptr) return false;
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
+    window.drawnAreas = window.scaled->drawChangedLines(
         {static_cast<uint32_t*>(surface->pixels), surface->pitch / 4, surface->w, surface->h},
-        whole);
+        pausedLine, whole);
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-    if (!areas.empty()) {
-        SDL_UpdateWindowSurfaceRects(window.window, areas.data(), static_cast<int>(areas.size()));
-    }
+    return !window.drawnAreas.empty();
+}
+
+void presentScaled(SdlWindow& window) {
+    if (window.drawnAreas.empty()) return;
+    SDL_UpdateWindowSurfaceRects(window.window, window.drawnAreas.data(),
+                                 static_cast<int>(window.drawnAreas.size()));
+    window.drawnAreas = {};
 }
 
 }  // namespace
 
-bool takeChangedLines(SdlWindow& window) {
-    if (window.scaled) return window.scaled->copyChangedLines();
+bool takeChangedLines(SdlWindow& window, bool pausedLine, bool whole) {
+    if (window.scaled) return drawScaled(window, pausedLine, whole);
     return uploadChangedLines(window.texture);
 }
 
-void presentPicture(SdlWindow& window, bool pausedLine, bool whole) {
+void presentPicture(SdlWindow& window, bool pausedLine) {
     if (window.scaled) {
-        presentScaled(window, pausedLine, whole);
+        presentScaled(window);
     } else {
         presentWithRenderer(window, pausedLine);
     }

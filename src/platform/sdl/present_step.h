@@ -7,16 +7,18 @@
 
 namespace kestrway {
 
-// Takes every run of changed lines of the screen's page into the window's
-// texture (or our scaler's copy) and clears their flags. Call on the main
-// thread with screenMutex() held. True when any line was taken.
-bool takeChangedLines(SdlWindow& window);
+// Takes every run of changed lines of the screen's page and clears their
+// flags: into the window's texture, or, with our scaler, scaled straight into
+// the window's pixels with the "Paused" line over them while `pausedLine`.
+// `whole`: the window's pixels were lost (exposed, resized), so our scaler
+// draws all of it again, bars included. Call on the main thread with
+// screenMutex() held. True when anything was taken or drawn.
+bool takeChangedLines(SdlWindow& window, bool pausedLine = false, bool whole = false);
 
-// Shows what was taken scaled into the window, with black bars where the
-// window's shape differs from the picture's, the "Paused" line over it when
-// asked. `whole`: the window's pixels were lost (exposed, resized), so all of
-// it is drawn again, not just the changed lines. Call without the screen
-// lock: presenting takes milliseconds on a real display.
-void presentPicture(SdlWindow& window, bool pausedLine = false, bool whole = false);
+// Shows what was taken: the texture scaled into the window by the renderer
+// with black bars where the window's shape differs from the picture's and
+// the "Paused" line over it when asked, or the areas our scaler drew. Call
+// without the screen lock: presenting takes milliseconds on a real display.
+void presentPicture(SdlWindow& window, bool pausedLine = false);
 
 }  // namespace kestrway

@@ -85,6 +85,8 @@ void runPass(Presenter& presenter) {
     }
 
     bool sent = false;
+    bool holdChanged = false;
+    bool pausedLine = false;
     {
         std::lock_guard lock(screenMutex());
         if (input.focusChanged || attended != presenter.attended) {
@@ -104,13 +106,14 @@ void runPass(Presenter& presenter) {
             markLinesChanged(0, kScreenHeight - 1);
             presenter.sendWholePicture = false;
         }
-        sent = takeChangedLines(presenter.window);
+        // The "Paused" line comes and goes with the hold, even when the game
+        // has drawn nothing new.
+        holdChanged = takeHoldChanged();
+        pausedLine = framesHeld();
+        sent = takeChangedLines(presenter.window, pausedLine, input.redraw);
     }
-    // The "Paused" line comes and goes with the hold, even when the game has
-    // drawn nothing new.
-    const bool holdChanged = takeHoldChanged();
     if (sent || input.redraw || holdChanged) {
-        presentPicture(presenter.window, framesHeld(), input.redraw);
+        presentPicture(presenter.window, pausedLine);
     }
 }
 

@@ -1,9 +1,11 @@
 // The picture scaled by our own code into a window's pixels, for machines
-// where no graphics card does it: the largest picture of the same shape that
-// fits, centred with black bars, nearest pixel, and only the lines that
-// changed since the last pass are scaled and sent. At a whole-number scale
-// (1280x960, 1920x1440, ...) each picture pixel is written as a run of equal
-// pixels and each row copied down, the cheapest case.
+// where no graphics card does it: placed by fitPicture (black bars around
+// it), nearest pixel, and only the lines that changed since the last pass are
+// drawn and sent. The rows go straight from the screen page into the window:
+// at 1:1 one copy per row; at a whole-number scale k each picture row is
+// widened once and copied to the k - 1 window rows under it; other sizes
+// go through a table of columns, and rows that show the same picture row
+// are copies of the first.
 #pragma once
 
 #include <SDL.h>
@@ -13,21 +15,10 @@
 #include <span>
 #include <vector>
 
+#include "platform/picture_fit.h"
 #include "platform/screen.h"
 
 namespace kestrway {
-
-// Where the picture sits in a window of the given size.
-struct PictureLayout {
-    int32_t windowWidth = 0;
-    int32_t windowHeight = 0;
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-    bool operator==(const PictureLayout&) const = default;
-};
-PictureLayout layoutPicture(int32_t windowWidth, int32_t windowHeight);
 
 // A window's pixels as 0x00RRGGBB words, `pitch` words from one row to the
 // next.
@@ -42,29 +33,32 @@ class ScaledPicture {
   public:
     ScaledPicture();
 
-    // Copies the screen page's changed lines and clears their flags. Call
-    // with screenMutex() held; true when any line was copied.
-    bool copyChangedLines();
-    // The "Paused" line over the picture, or not; a change redraws its rows.
-    void setPausedLine(bool shown);
-    // Scales the rows copied since the last draw into the window (all of it,
-    // bars included, when `whole` or when the window's size changed) and
-    // returns the window areas written, at most kScreenHeight of them, in
-    // `areas`' first entries.
-    std::span<const SDL_Rect> draw(const WindowPixels& window, bool whole);
+    // Draws the screen page's changed lines into the window and clears their
+    // flags; all of it, bars included, when `whole` or when the window's size
+    // changed. While `pausedLine`, the "Paused" band is drawn over its rows
+    // (never into the page); showing or hiding it redraws those rows. Call
+    // with screenMutex() held: the page is read here. Returns the window
+    // areas written, in `areas_`' first entries.
+    std::span<const SDL_Rect> drawChangedLines(const WindowPixels& window, bool pausedLine,
+                                               bool whole);
 
   private:
-    const uint32_t* sourceRow(int32_t row) const;
+    const uint32_t* sourceRow(const uint32_t* page, int32_t row);
     void relayout(const WindowPixels& window);
-    void buildBandRow(int32_t row);
-    void scaleRows(const WindowPixels& window, int32_t first, int32_t last);
+    void drawBars(const WindowPixels& window) const;
+    void drawRows(const WindowPixels& window, const uint32_t* page, int32_t first, int32_t last);
 
-    std::vector<uint32_t> picture_;
-    std::vector<uint32_t> band_;
-    std::array<uint8_t, kScreenHeight> pending_{};
+    PictureFit fit_;
     bool pausedLine_ = false;
-    PictureLayout layout_;
-    // The picture column each window column of the picture shows.
+    // Picture rows still to draw this pass.
+    std::array<uint8_t, kScreenHeight> pending_{};
+    // One row of the band, made from the page's row under it when drawn.
+    std::vector<uint32_t> bandRow_;
+    // A picture wider than the screen's, up to four times: rows stretched
+    // by the window column each picture column starts at.
+    bool stretched_ = false;
+    std::array<int32_t, kScreenWidth> columnStarts_{};
+    // Any other: the picture column each window column of the picture shows.
     std::vector<uint16_t> sourceColumn_;
     std::array<SDL_Rect, kScreenHeight> areas_{};
 };

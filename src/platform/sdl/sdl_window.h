@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,8 @@ struct SdlWindow {
     SDL_Texture* pausedText = nullptr;
     // Set when there is no renderer.
     std::unique_ptr<ScaledPicture> scaled;
+    // The window areas our scaler drew and has yet to send.
+    std::span<const SDL_Rect> drawnAreas;
 };
 
 // False (with the reason on stderr, and nothing left open) when SDL cannot

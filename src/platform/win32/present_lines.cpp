@@ -9,7 +9,7 @@ namespace {
 
 // Sends picture rows first..last, held in `rows` (kScreenWidth pixels each),
 // to where they lie in the window.
-void sendRows(HDC dc, const PictureRect& picture, int32_t first, int32_t last,
+void sendRows(HDC dc, const PictureFit& picture, int32_t first, int32_t last,
               const uint32_t* rows) {
     // The page's 0xAARRGGBB pixels are a 32-bit BI_RGB picture as they are
     // (the alpha byte is ignored); a negative height puts its top row first.
@@ -21,19 +21,21 @@ void sendRows(HDC dc, const PictureRect& picture, int32_t first, int32_t last,
     info.bmiHeader.biCompression = BI_RGB;
     const int32_t lines = last - first + 1;
     info.bmiHeader.biHeight = -lines;
-    if (picture.width == kScreenWidth && picture.height == kScreenHeight) {
-        SetDIBitsToDevice(dc, picture.x, picture.y + first, kScreenWidth, lines, 0, 0, 0,
+    if (picture.wholeScale == 1) {
+        SetDIBitsToDevice(dc, picture.left, picture.top + first, kScreenWidth, lines, 0, 0, 0,
                           static_cast<UINT>(lines), rows, &info, DIB_RGB_COLORS);
     } else {
-        const WindowRows window = windowRowsFor(picture, first, last);
-        StretchDIBits(dc, picture.x, window.top, picture.width, window.bottom - window.top, 0, 0,
+        const int32_t top = deviceRowOf(picture, first);
+        const int32_t bottom = deviceRowOf(picture, last + 1);
+        if (bottom <= top) return;  // shown smaller than the picture: these lines cover no row
+        StretchDIBits(dc, picture.left, picture.top + top, picture.width, bottom - top, 0, 0,
                       kScreenWidth, lines, rows, &info, DIB_RGB_COLORS, SRCCOPY);
     }
 }
 
 }  // namespace
 
-bool presentChangedLines(HDC dc, const PictureRect& picture) {
+bool presentChangedLines(HDC dc, const PictureFit& picture) {
     const uint32_t* page = screenDevice().work;
     bool sent = false;
     takeChangedLineRuns([&](int32_t first, int32_t last) {
@@ -47,7 +49,7 @@ bool presentChangedLines(HDC dc, const PictureRect& picture) {
     return sent;
 }
 
-void presentPausedBand(HDC dc, const PictureRect& picture, PausedBand& band) {
+void presentPausedBand(HDC dc, const PictureFit& picture, PausedBand& band) {
     if (picture.width <= 0) return;
     const uint32_t* page = screenDevice().work;
     for (int32_t row = 0; row < kPausedBandHeight; ++row) {
@@ -60,13 +62,15 @@ void presentPausedBand(HDC dc, const PictureRect& picture, PausedBand& band) {
     GdiFlush();
 }
 
-void paintBars(HDC dc, int32_t clientWidth, int32_t clientHeight, const PictureRect& picture) {
+void paintBars(HDC dc, int32_t clientWidth, int32_t clientHeight, const PictureFit& picture) {
     const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    const int32_t right = picture.left + picture.width;
+    const int32_t bottom = picture.top + picture.height;
     const RECT bars[] = {
-        {0, 0, clientWidth, picture.y},
-        {0, picture.y + picture.height, clientWidth, clientHeight},
-        {0, picture.y, picture.x, picture.y + picture.height},
-        {picture.x + picture.width, picture.y, clientWidth, picture.y + picture.height},
+        {0, 0, clientWidth, picture.top},
+        {0, bottom, clientWidth, clientHeight},
+        {0, picture.top, picture.left, bottom},
+        {right, picture.top, clientWidth, bottom},
     };
     for (const RECT& bar : bars) {
         if (bar.right > bar.left && bar.bottom > bar.top) FillRect(dc, &bar, black);

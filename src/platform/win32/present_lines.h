@@ -8,14 +8,14 @@
 #include <cstdint>
 
 #include "platform/paused_band.h"
-#include "platform/win32/picture_geometry.h"
+#include "platform/picture_fit.h"
 
 namespace kestrway {
 
 // Copies every run of changed lines of the screen's page and clears their
 // flags. Presenter thread, with screenMutex() held: the copy reads the page
 // the game draws on. True when any line was sent.
-bool presentChangedLines(HDC dc, const PictureRect& picture);
+bool presentChangedLines(HDC dc, const PictureFit& picture);
 
 // The "Paused" band's pixels, made from the page's rows under it.
 struct PausedBand {
@@ -23,9 +23,9 @@ struct PausedBand {
 };
 // Draws the band over the picture's middle rows. Presenter thread, with
 // screenMutex() held (it reads the page under the band).
-void presentPausedBand(HDC dc, const PictureRect& picture, PausedBand& band);
+void presentPausedBand(HDC dc, const PictureFit& picture, PausedBand& band);
 
 // Fills the parts of the client area the picture leaves free with black.
-void paintBars(HDC dc, int32_t clientWidth, int32_t clientHeight, const PictureRect& picture);
+void paintBars(HDC dc, int32_t clientWidth, int32_t clientHeight, const PictureFit& picture);
 
 }  // namespace kestrway

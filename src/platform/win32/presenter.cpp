@@ -52,7 +52,7 @@ void runPass(Presenter& p) {
     if (input.toggleFullscreen) toggleFullscreen(p.window);
     RECT client{};
     GetClientRect(p.window.handle, &client);
-    const PictureRect picture = pictureRectFor(client.right, client.bottom);
+    const PictureFit picture = fitPicture(client.right, client.bottom);
     KeyStates held{};
     std::array<uint8_t, 256> keyboard{};
     const bool focused = p.focus.active && GetKeyboardState(keyboard.data()) != 0;
@@ -97,7 +97,7 @@ LRESULT CALLBACK windowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
             const HDC dc = BeginPaint(handle, &paint);
             RECT client{};
             GetClientRect(handle, &client);
-            paintBars(dc, client.right, client.bottom, pictureRectFor(client.right, client.bottom));
+            paintBars(dc, client.right, client.bottom, fitPicture(client.right, client.bottom));
             EndPaint(handle, &paint);
             p->input.redraw = true;
             return 0;
