@@ -12,8 +12,7 @@
 #   # tests:  a ctest -R regex; for the windows build a GoogleTest filter
 #             run under Wine
 set -uo pipefail
-cd "$(dirname "$0")/../.."
-root=$PWD
+cd "$(dirname "$0")/../.." || exit 1
 patches=("$@")
 if [[ ${#patches[@]} == 0 ]]; then
     patches=(scripts/faults/patches/*.patch)
