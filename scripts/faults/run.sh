@@ -92,7 +92,10 @@ for patch in "${patches[@]}"; do
                 --timeout 300 >>"$log" 2>&1
         fi
         status=$?
-        if [[ $status != 0 ]]; then
+        if grep -q "No tests were found" "$log"; then
+            result="INVALID  $name: no test matches \"$tests\""
+            invalid=$((invalid + 1))
+        elif [[ $status != 0 ]]; then
             result="CAUGHT   $name"
             caught=$((caught + 1))
         else
