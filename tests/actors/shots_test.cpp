@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "platform/screen.h"
@@ -80,6 +82,11 @@ TEST_F(ShotsTest, HitTestPointsMustLieStrictlyInsideTheBox) {
     EXPECT_EQ(shotHitsBox(shots, 90, 90, 40, 40), 1);
     EXPECT_EQ(shotHitsBox(shots, 90, 90, 40, 40), 1);
     EXPECT_EQ(shotHitsBox(shots, 90, 90, 40, 40), 0);
+    // The table holds 41 live shots; a shot fired into a full table is lost.
+    for (int32_t i = 0; i < 50; ++i) fireShot(shots, i, 100, -1, 0, kPlayerShot);
+    EXPECT_EQ(std::count_if(std::begin(shots.shots), std::end(shots.shots),
+                            [](const Shot& shot) { return shot.active == 1; }),
+              41);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The game starts and plays whatever lies in its data folder: nothing at
 // all, maps full of unknown codes, truncated or garbage pictures and maps.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -89,38 +88,6 @@ TEST(BadData, MissingTruncatedGarbageOrHugeFilesAreSurvived) {
     }
     fs::remove_all(folder);
 }
-
-#ifndef _WIN32
-// Devices and FIFOs under ordinary names exist on POSIX systems only.
-TEST(BadData, PicturesAndMapsThatAreDevicesFifosOrHugeStartAtOnce) {
-    // Every file of the data folder is a link to /dev/zero, a FIFO with no
-    // writer, or a sparse file over 64 MiB, in turn: start-up neither waits
-    // nor grows without end, and the game plays with blank pictures.
-    const fs::path folder =
-        fs::temp_directory_path() / ("kestrway_special_" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    int32_t index = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(KESTRWAY_DATA_DIR)) {
-        if (!entry.is_regular_file()) continue;
-        const fs::path file = folder / fs::relative(entry.path(), KESTRWAY_DATA_DIR);
-        fs::create_directories(file.parent_path());
-        switch (index++ % 3) {
-            case 0:
-                fs::create_symlink("/dev/zero", file);
-                break;
-            case 1:
-                ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
-                break;
-            default:
-                std::ofstream(file).close();
-                fs::resize_file(file, (int64_t{64} << 20) + 1);
-        }
-    }
-    ASSERT_GT(index, 10);
-    playExpectingCleanEnd(folder);
-    fs::remove_all(folder);
-}
-#endif
 
 TEST(BadData, MapsFullOfUnknownCodesArePlayed) {
     const ChunkRows high = uniformChunk(

@@ -8,79 +8,56 @@
 #include <limits>
 #include <random>
 #include <sstream>
+#include <utility>
 
 #include "platform/headless/headless.h"
 
 namespace kestrway {
 namespace {
 
-TEST(GameRandomTest, SeedTruncatesAndFillsTheStateWithTheGamesLcg) {
+// The seed is truncated toward zero to 64 bits, exactly over the whole signed
+// range, and state[0] is the integer's low word; only seeds outside the range
+// saturate (NaN as 0), so no conversion is undefined. The other words follow
+// from the game's own LCG.
+TEST(GameRandomTest, SeedTruncatesExactlyOverTheWholeSigned64BitRangeIntoTheLcg) {
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    const std::pair<double, uint32_t> cases[] = {{-2.5, 0xFFFFFFFEu},
+                                                 {12345.9, 12345u},
+                                                 {9.21e18, 0x0D590000u},  // 0x7FD0'2B5B'0D59'0000
+                                                 {-9.21e18, 0xF2A70000u},
+                                                 {std::nextafter(kTwoTo63, 0.0), 0xFFFFFC00u},
+                                                 {std::nextafter(-kTwoTo63, 0.0), 0x00000400u},
+                                                 {-kTwoTo63, 0u},
+                                                 {kTwoTo63, 0xFFFFFFFFu},
+                                                 {1.0e19, 0xFFFFFFFFu},
+                                                 {kInfinity, 0xFFFFFFFFu},
+                                                 {std::nextafter(-kTwoTo63, -1.0e300), 0u},
+                                                 {-kInfinity, 0u},
+                                                 {std::numeric_limits<double>::quiet_NaN(), 0u}};
     GameRandom random;
-    random.seed(-2.5);
-    EXPECT_EQ(random.stateWord(0), 0xFFFFFFFEu);
-    EXPECT_EQ(random.stateWord(1), 0xFFFFFFFEu * 1664525u + 1013904223u);
-    random.seed(12345.9);
-    EXPECT_EQ(random.stateWord(0), 12345u);
-    random.seed(1.0e300);  // out of range and NaN seeds saturate, no undefined conversion
-    random.seed(std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(random.stateWord(0), 0u);
+    for (const auto& [seed, word] : cases) {
+        random.seed(seed);
+        EXPECT_EQ(random.stateWord(0), word) << seed;
+        EXPECT_EQ(random.stateWord(1), word * 1664525u + 1013904223u) << seed;
+    }
 }
 
-TEST(GameRandomTest, SeedTruncatesExactlyOverTheWholeSigned64BitRange) {
-    GameRandom random;
-    // Near both ends the seed is truncated, not saturated: state[0] is the low
-    // 32 bits of the 64-bit integer (9210000000000000000 = 0x7FD0'2B5B'0D59'0000).
-    random.seed(9.21e18);
-    EXPECT_EQ(random.stateWord(0), 0x0D590000u);
-    random.seed(-9.21e18);
-    EXPECT_EQ(random.stateWord(0), 0xF2A70000u);
-    // The largest double below 2^63 and the smallest above -2^63.
-    random.seed(std::nextafter(9223372036854775808.0, 0.0));  // 2^63 - 1024
-    EXPECT_EQ(random.stateWord(0), 0xFFFFFC00u);
-    random.seed(std::nextafter(-9223372036854775808.0, 0.0));  // -2^63 + 1024
-    EXPECT_EQ(random.stateWord(0), 0x00000400u);
-    // Exactly -2^63 is in range: INT64_MIN, whose low word is 0.
-    random.seed(-9223372036854775808.0);
-    EXPECT_EQ(random.stateWord(0), 0u);
-    // 2^63 and above are outside: they saturate to INT64_MAX, and below -2^63
-    // to INT64_MIN.
-    random.seed(9223372036854775808.0);
-    EXPECT_EQ(random.stateWord(0), 0xFFFFFFFFu);
-    random.seed(1.0e19);
-    EXPECT_EQ(random.stateWord(0), 0xFFFFFFFFu);
-    random.seed(std::numeric_limits<double>::infinity());
-    EXPECT_EQ(random.stateWord(0), 0xFFFFFFFFu);
-    random.seed(std::nextafter(-9223372036854775808.0, -1.0e300));
-    EXPECT_EQ(random.stateWord(0), 0u);
-    random.seed(-std::numeric_limits<double>::infinity());
-    EXPECT_EQ(random.stateWord(0), 0u);
-}
-
+// The program's generator counts its draws across a twist, keeps the last
+// value for reading without a draw, and starts again at every seeding.
 TEST(GameRandomTest, CountsItsDrawsAndKeepsTheLastValue) {
-    GameRandom random;
-    random.seed(7.0);
-    EXPECT_EQ(random.drawCount(), 0u);
-    EXPECT_EQ(random.lastValue(), 0.0);
-    double last = 0.0;
-    for (int i = 0; i < 700; ++i) last = random.next();  // crosses a twist
-    EXPECT_EQ(random.drawCount(), 700u);
-    EXPECT_EQ(random.lastValue(), last);
-    random.seed(7.0);  // seeding starts the count again
-    EXPECT_EQ(random.drawCount(), 0u);
-    EXPECT_EQ(random.lastValue(), 0.0);
-
-    // The program's generator, read without drawing.
-    seedRandom(42.0);
-    EXPECT_EQ(randomDrawCount(), 0u);
-    const double first = randomUnit();
-    const double second = randomUnit();
-    EXPECT_EQ(randomDrawCount(), 2u);
-    EXPECT_EQ(randomLastValue(), second);
-    EXPECT_EQ(randomDrawCount(), 2u);
-    GameRandom expected;
-    expected.seed(42.0);
-    EXPECT_EQ(expected.next(), first);
-    EXPECT_EQ(expected.next(), second);
+    for (int32_t round = 0; round < 2; ++round) {
+        seedRandom(42.0);
+        EXPECT_EQ(std::pair(randomDrawCount(), randomLastValue()), std::pair(uint64_t{0}, 0.0));
+        GameRandom expected;
+        expected.seed(42.0);
+        double last = 0.0;
+        for (int i = 0; i < 700; ++i) {
+            last = randomUnit();
+            ASSERT_EQ(last, expected.next()) << i;
+        }
+        EXPECT_EQ(std::pair(randomDrawCount(), randomLastValue()), std::pair(uint64_t{700}, last));
+    }
 }
 
 TEST(GameRandomTest, DrawsMatchTheStandardEngineLoadedWithTheSameState) {

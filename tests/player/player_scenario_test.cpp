@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game/frame_loop.h"
@@ -121,15 +122,11 @@ TEST_F(PlayerScenario, EachHeadOnCollisionCostsOnePointAndDestroysNoCar) {
             ++cases;
             destroyed += run.endReason == kPlayerDestroyed;
             touchingAfter += vehicle.touchingPlayer;
-            const std::string what = "gear " + std::to_string(gear) + ", y " + std::to_string(y) +
-                                     ", dx " + std::to_string(dx) + ", lane " +
-                                     std::to_string(lane);
-            ASSERT_GE(crashFrame, 0) << what << ": no collision";
-            EXPECT_EQ(maxDamage, 1) << what;
-            EXPECT_NE(run.endReason, kPlayerDestroyed) << what;
-            EXPECT_EQ((std::array{game->damageLevel, game->playerGear, vehicle.moving}),
-                      (std::array{1, 0, 0}))
-                << what;
+            SCOPED_TRACE(testing::Message()
+                         << "gear " << gear << ", y " << y << ", dx " << dx << ", lane " << lane);
+            ASSERT_GE(crashFrame, 0) << "no collision";
+            EXPECT_EQ((std::array{maxDamage, game->damageLevel, game->playerGear, vehicle.moving}),
+                      (std::array{1, 1, 0, 0}));
         }
     }
     RecordProperty("headOnCases", cases);
@@ -140,28 +137,26 @@ TEST_F(PlayerScenario, EachHeadOnCollisionCostsOnePointAndDestroysNoCar) {
     EXPECT_GT(touchingAfter, 0);
 }
 
+// Touching a vehicle costs a point once, then nothing while it lasts; out of
+// contact for one test and back is a new contact; another vehicle is another
+// contact even while the first still touches, and leaving the first while the
+// second lasts costs nothing. The steering test still stops without counting.
 TEST_F(PlayerScenario, AContactCountsOncePerVehicleAndAgainAfterItEnds) {
     // Two stopped cars, one above the other and a little to the right.
     Vehicle& first = putVehicle(0, kCivilian1, 4, 192, 287);
     Vehicle& second = putVehicle(1, kCivilian2, 5, 212, 240);
-    first.moving = 0;
-    second.moving = 0;
-    // Touching the first one: a point, then nothing while it lasts.
-    EXPECT_EQ(vehicleContact(*game, 192, 319), VehicleContact::kNew);
-    EXPECT_EQ(vehicleContact(*game, 192, 319), VehicleContact::kContinued);
-    EXPECT_EQ((std::array{first.touchingPlayer, second.touchingPlayer}), (std::array{1, 0}));
-    // Out of contact for one test, then back: a new contact.
-    EXPECT_EQ(vehicleContact(*game, 192, 360), VehicleContact::kNone);
-    EXPECT_EQ(first.touchingPlayer, 0);
-    EXPECT_EQ(vehicleContact(*game, 192, 319), VehicleContact::kNew);
-    // Another vehicle is another contact, even while the first still touches.
-    EXPECT_EQ(vehicleContact(*game, 200, 260), VehicleContact::kNew);
-    EXPECT_EQ((std::array{first.touchingPlayer, second.touchingPlayer}), (std::array{1, 1}));
-    EXPECT_EQ(vehicleContact(*game, 200, 260), VehicleContact::kContinued);
-    // Leaving the first while the second lasts costs nothing.
-    EXPECT_EQ(vehicleContact(*game, 212, 230), VehicleContact::kContinued);
-    EXPECT_EQ((std::array{first.touchingPlayer, second.touchingPlayer}), (std::array{0, 1}));
-    // hitsVehicle, the steering test, still stops without counting anything.
+    first.moving = second.moving = 0;
+    constexpr auto kNew = VehicleContact::kNew, kOn = VehicleContact::kContinued;
+    const std::tuple<int32_t, int32_t, VehicleContact, int32_t, int32_t> steps[] = {
+        {192, 319, kNew, 1, 0}, {192, 319, kOn, 1, 0},  {192, 360, VehicleContact::kNone, 0, 0},
+        {192, 319, kNew, 1, 0}, {200, 260, kNew, 1, 1}, {200, 260, kOn, 1, 1},
+        {212, 230, kOn, 0, 1}};
+    for (const auto& [x, y, contact, firstTouching, secondTouching] : steps) {
+        EXPECT_EQ(vehicleContact(*game, x, y), contact) << x << "," << y;
+        EXPECT_EQ((std::array{first.touchingPlayer, second.touchingPlayer}),
+                  (std::array{firstTouching, secondTouching}))
+            << x << "," << y;
+    }
     second.moving = 1;
     EXPECT_EQ(hitsVehicle(*game, 212, 230), 1);
     EXPECT_EQ(second.moving, 0);

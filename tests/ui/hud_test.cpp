@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "state/game_state.h"
 #include "support/open_screen_fixture.h"
@@ -35,12 +36,12 @@ TEST_F(HudTest, GreenLabelsWhiteValuesAndDamageRedFromThree) {
         game->damageLevel = c.damage;
         clearScreen();
         drawHud(*game);
-        EXPECT_TRUE(showsText(528, 16, "Score", kGreen, kBlack)) << c.damage;
-        EXPECT_TRUE(showsText(528, 32, c.scoreText, kWhite, kBlack)) << c.damage;
-        EXPECT_TRUE(showsText(528, 64, "Bonus", kGreen, kBlack)) << c.damage;
-        EXPECT_TRUE(showsText(528, 80, c.bonusText, kWhite, kBlack)) << c.damage;
-        EXPECT_TRUE(showsText(528, 112, "Damage", c.damageLabel, kBlack)) << c.damage;
-        EXPECT_TRUE(showsText(528, 128, c.damageText, kWhite, kBlack)) << c.damage;
+        const std::tuple<int32_t, const char*, uint32_t> lines[] = {
+            {16, "Score", kGreen},     {32, c.scoreText, kWhite},      {64, "Bonus", kGreen},
+            {80, c.bonusText, kWhite}, {112, "Damage", c.damageLabel}, {128, c.damageText, kWhite}};
+        for (const auto& [y, text, colour] : lines) {
+            EXPECT_TRUE(showsText(528, y, text, colour, kBlack)) << c.damage << ": " << text;
+        }
     }
     EXPECT_EQ(setColors(0, 0, 3), kWhite);  // left white for whoever draws next
 }
