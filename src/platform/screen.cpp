@@ -8,6 +8,7 @@
 #include "platform/backend.h"
 #include "platform/frame_hold.h"
 #include "platform/screen_device.h"
+#include "platform/windowless.h"
 
 namespace kestrway {
 
@@ -81,7 +82,7 @@ ErrorCode openScreen() {
         gDevice.changedLines.fill(1);
         gDevice.open = true;
     }
-    backendOpenWindow();
+    if (!windowless()) backendOpenWindow();
     return ErrorCode::kOk;
 }
 
@@ -92,7 +93,7 @@ ErrorCode setWindowTitle(std::string_view text) {
         gDevice.title.assign(kept);
         gDevice.titleSet = true;
     }
-    if (gDevice.open) backendTitleChanged();
+    if (gDevice.open && !windowless()) backendTitleChanged();
     return ErrorCode::kOk;
 }
 
