@@ -6,6 +6,7 @@
 
 #include "game/frame_loop.h"
 #include "game/replay_snapshot.h"
+#include "game/run_game.h"
 #include "platform/command_line.h"
 #include "platform/image.h"
 #include "platform/program.h"
@@ -221,17 +222,34 @@ int32_t verifyReplay(GameState& game, const std::string& path, std::ostream& out
     return status;
 }
 
-void playReplay(GameState& game, const std::string& path) {
+int32_t runVerification(GameState& game, int argc, char** argv, const std::string& path,
+                        std::ostream& out, std::ostream& err) {
+    setWindowless(true);
+    try {
+        startUp(game, argc, argv);
+        return verifyReplay(game, path, out, err);
+    } catch (const WindowlessEnd& end) {
+        // Nothing outside a replayed game ends the program; if something
+        // did, it is not a verification.
+        err << "kestrway: the program ended outside the replayed games (status " << end.exitCode
+            << ")\n";
+        return 2;
+    }
+}
+
+bool playReplay(GameState& game, const std::string& path) {
     Replay replay;
     std::string warning;
     const std::string problem = loadReplay(game, path, replay, warning);
     if (!problem.empty() || !warning.empty()) {
         std::fprintf(stderr, "kestrway: %s\n", problem.empty() ? warning.c_str() : problem.c_str());
     }
+    if (!problem.empty()) return false;
     for (const RecordedGame& recorded : replay.games) {
         GameEnd end;
-        if (replayGame(game, recorded, end) == ReplayOutcome::kViewerStopped) return;
+        if (replayGame(game, recorded, end) == ReplayOutcome::kViewerStopped) break;
     }
+    return true;
 }
 
 }  // namespace kestrway

@@ -49,8 +49,14 @@ std::string loadReplay(const GameState& game, const std::string& path, Replay& r
 int32_t verifyReplay(GameState& game, const std::string& path, std::ostream& out,
                      std::ostream& err);
 
+// --verify FILE from the program's entry: start-up with no window, then
+// verifyReplay. Returns the exit status.
+int32_t runVerification(GameState& game, int argc, char** argv, const std::string& path,
+                        std::ostream& out, std::ostream& err);
+
 // --play FILE: the file's games in the window, at the normal pace; Escape or
-// the close button stops it. Returns when done or stopped.
-void playReplay(GameState& game, const std::string& path);
+// the close button stops it. Returns when done or stopped; false when the
+// file cannot be played (said on standard error).
+bool playReplay(GameState& game, const std::string& path);
 
 }  // namespace kestrway

@@ -47,8 +47,7 @@ void runGame(GameState& game, int argc, char** argv) {
     readReplayOptions(programArguments(), options);
     if (options.mode == ReplayMode::kPlay) {
         setWindowTitle(std::string(kWindowTitle) + " - replay");
-        playReplay(game, options.path);
-        endProgram(0);
+        endProgram(playReplay(game, options.path) ? 0 : 2);
     }
     if (options.mode == ReplayMode::kRecord) startRecording(game, options.path);
     for (;;) {
