@@ -225,6 +225,8 @@ int32_t verifyReplay(GameState& game, const std::string& path, std::ostream& out
 int32_t runVerification(GameState& game, int argc, char** argv, const std::string& path,
                         std::ostream& out, std::ostream& err) {
     setWindowless(true);
+    // Nothing is shown, so the pixels themselves need not be written.
+    setPixelsDiscarded(true);
     try {
         startUp(game, argc, argv);
         return verifyReplay(game, path, out, err);

@@ -150,7 +150,7 @@ uint32_t* screenPixels() {
 ErrorCode clearScreen() {
     if (!gDevice.open) return ErrorCode::kIllegalCall;
     lockScreen();
-    fillPixels(gDevice.work, kPagePixels, gDevice.background);
+    if (!pixelsDiscarded()) fillPixels(gDevice.work, kPagePixels, gDevice.background);
     markLinesChanged(0, kScreenHeight - 1);
     gDevice.textRow = 1;
     gDevice.textColumn = 1;

@@ -6,6 +6,7 @@ namespace kestrway {
 namespace {
 
 bool gWindowless = false;
+bool gPixelsDiscarded = false;
 
 }  // namespace
 
@@ -15,6 +16,14 @@ void setWindowless(bool on) {
 
 bool windowless() {
     return gWindowless;
+}
+
+void setPixelsDiscarded(bool on) {
+    gPixelsDiscarded = on;
+}
+
+bool pixelsDiscarded() {
+    return gPixelsDiscarded;
 }
 
 }  // namespace kestrway

@@ -16,4 +16,11 @@ struct WindowlessEnd {
 void setWindowless(bool on);
 bool windowless();
 
+// While on, clearScreen, blit and drawText do all but write their pixels:
+// the drawing procedures still run (they also run rules: random draws, the
+// obstacle table, tower fire), but the page is left as it was. For
+// verifying replays, where nothing is shown.
+void setPixelsDiscarded(bool on);
+bool pixelsDiscarded();
+
 }  // namespace kestrway
