@@ -6,6 +6,13 @@ namespace kestrway {
 namespace {
 
 constexpr size_t kSnapshotWords = 624 + 1 + 2 + 3 + kVehicleSlots + 2;
+// Play keeps the counters, latches and delays far below this; a file's
+// larger or negative values could only make them overflow.
+constexpr int32_t kMaxCounter = 1000;
+
+bool counter(int32_t value) {
+    return value >= 0 && value <= kMaxCounter;
+}
 
 // Visits every word of the snapshot in file order, so that encoding and
 // decoding cannot disagree about it.
@@ -71,7 +78,13 @@ bool decodeSnapshot(std::span<const uint8_t> bytes, RunSnapshot& snapshot) {
         for (int32_t i = 0; i < 4; ++i) bits |= uint32_t{bytes[at++]} << (8 * i);
         word = static_cast<std::remove_reference_t<decltype(word)>>(bits);
     });
-    return true;
+    bool plausible = snapshot.random.index >= 0 && snapshot.random.index <= 624 &&
+                     counter(snapshot.frameCounter) && counter(snapshot.trafficPhase) &&
+                     counter(snapshot.controls.upKeyLatch) &&
+                     counter(snapshot.controls.downKeyLatch) &&
+                     counter(snapshot.controls.fireCooldown);
+    for (const int32_t delay : snapshot.fireDelays) plausible = plausible && counter(delay);
+    return plausible;
 }
 
 }  // namespace kestrway

@@ -33,7 +33,8 @@ RunSnapshot takeSnapshot(const GameState& game);
 void applySnapshot(const RunSnapshot& snapshot, GameState& game);
 
 std::vector<uint8_t> encodeSnapshot(const RunSnapshot& snapshot);
-// False when the bytes are not one whole snapshot.
+// False when the bytes are not one whole snapshot, or hold counters play
+// could never have left (negative, or far too large).
 bool decodeSnapshot(std::span<const uint8_t> bytes, RunSnapshot& snapshot);
 
 }  // namespace kestrway

@@ -9,6 +9,7 @@
 
 #include "platform/file_open.h"
 #include "platform/host_path.h"
+#include "platform/replay_input.h"
 #include "platform/varint.h"
 
 namespace kestrway {
@@ -147,6 +148,11 @@ std::string decodeReplay(std::span<const uint8_t> bytes, Replay& replay) {
             !in.signedNumber(game.end.score) || !in.signedNumber(game.end.frames)) {
             replay.games.clear();
             return "damaged game record";
+        }
+        uint64_t reads = 0;
+        if (!inputWellFormed(game.input, reads)) {
+            replay.games.clear();
+            return "damaged or overlong game input";
         }
     }
     if (in.position != body.size()) return "unexpected bytes after the last game";

@@ -72,6 +72,33 @@ void InputRecorder::typedKey(std::string& key) {
     }
 }
 
+bool inputWellFormed(std::span<const uint8_t> input, uint64_t& reads) {
+    reads = 0;
+    size_t position = 0;
+    for (;;) {
+        uint64_t head = 0;
+        if (!readVarint(input, position, head)) return false;
+        const uint64_t skipped = head / 4;
+        if (skipped > kMaxRecordedReads - reads) return false;
+        reads += skipped;
+        switch (head % 4) {
+            case kKeyToggled:
+                if (position >= input.size() || input[position++] >= kKeyStateCount) return false;
+                break;
+            case kKeyTyped: {
+                uint64_t code = 0;
+                if (!readVarint(input, position, code) || code == 0 || code > 0xFFFF) return false;
+                break;
+            }
+            case kInputEnd:
+                return position == input.size();
+            default:
+                return false;
+        }
+        if (++reads > kMaxRecordedReads) return false;
+    }
+}
+
 InputPlayer::InputPlayer(std::span<const uint8_t> input) : input_(input) {}
 
 bool InputPlayer::loadNextEvent() {

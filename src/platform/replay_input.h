@@ -15,6 +15,16 @@
 
 namespace kestrway {
 
+// A game's reads are bounded, so that no file, however made, keeps a replay
+// going for longer than about a day and a half of play (some eight reads a
+// frame, a hundred frames a second).
+constexpr uint64_t kMaxRecordedReads = 100'000'000;
+
+// Walks a recorded input stream: true when every event is whole, the stream
+// ends with the end mark and nothing after it, and it holds at most
+// kMaxRecordedReads reads (`reads`: how many).
+bool inputWellFormed(std::span<const uint8_t> input, uint64_t& reads);
+
 // Records every answer the game gets, as the live keyboard gives it.
 class InputRecorder final : public InputTap {
   public:

@@ -14,11 +14,21 @@
 namespace kestrway {
 namespace {
 
+// The end mark after `skipped` reads that stored nothing.
+std::vector<uint8_t> inputEnding(uint64_t skipped) {
+    std::vector<uint8_t> input;
+    appendVarint(input, skipped * 4 + 2);
+    return input;
+}
+
 Replay sampleReplay() {
     Replay replay;
     replay.header = ReplayHeader{kReplayFormatVersion, 1, "0.1", 0x12345678u, 0x9ABCDEF0u};
-    replay.games.push_back(RecordedGame{{1, 2, 3}, {4, 5}, RecordedEnd{2, 3, -40, 4521}});
-    replay.games.push_back(RecordedGame{{}, {6}, RecordedEnd{1, 1, 0, 0}});
+    InputRecorder recorder;
+    recorder.keyState(kScanSpace, -1);
+    replay.games.push_back(
+        RecordedGame{{1, 2, 3}, recorder.finish(), RecordedEnd{2, 3, -40, 4521}});
+    replay.games.push_back(RecordedGame{{}, inputEnding(5), RecordedEnd{1, 1, 0, 0}});
     return replay;
 }
 
@@ -74,6 +84,13 @@ TEST(ReplayFile, HostileHeadersAndLengthsAreRefusedWithAReason) {
     std::vector<uint8_t> longer = good;
     longer.insert(longer.end() - 4, uint8_t{0});
     EXPECT_EQ(decodeReplay(resealed(longer), read), "unexpected bytes after the last game");
+
+    // A few bytes must not ask for more than a day and a half of play.
+    Replay endless = sampleReplay();
+    endless.games[1].input = inputEnding(kMaxRecordedReads + 1);
+    EXPECT_EQ(decodeReplay(encodeReplay(endless), read), "damaged or overlong game input");
+    endless.games[1].input = inputEnding(kMaxRecordedReads);
+    EXPECT_EQ(decodeReplay(encodeReplay(endless), read), "");
 }
 
 TEST(ReplayInput, AnswersComeBackReadByReadAndEndWhereTheRecordingDid) {
