@@ -5,6 +5,7 @@
 // a hostile snapshot could cause.
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "game/replay_run.h"
 #include "game/run_game.h"
@@ -40,8 +41,16 @@ kestrway::GameState& startedGame() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kestrway::GameState& game = startedGame();
+    // The checksum made right, so that mutations reach the structure behind
+    // it (the unit tests cover damaged checksums).
+    std::vector<uint8_t> bytes(data, data + size);
+    if (bytes.size() >= 12) {
+        const uint32_t crc = kestrway::crc32(std::span(bytes).first(bytes.size() - 4));
+        for (size_t i = 0; i < 4; ++i)
+            bytes[bytes.size() - 4 + i] = static_cast<uint8_t>(crc >> (8 * i));
+    }
     kestrway::Replay replay;
-    if (!kestrway::decodeReplay(std::span(data, size), replay).empty()) return 0;
+    if (!kestrway::decodeReplay(bytes, replay).empty()) return 0;
     for (const kestrway::RecordedGame& recorded : replay.games) {
         uint64_t reads = 0;
         if (!kestrway::inputWellFormed(recorded.input, reads) || reads > kMaxReads) continue;

@@ -24,7 +24,6 @@ struct RunSnapshot {
     std::array<int32_t, kVehicleSlots> fireDelays{};
     int32_t highScore = 0;
     int32_t previousScore = 0;
-    bool operator==(const RunSnapshot&) const = default;
 };
 
 // Also reads the program's random generator.

@@ -83,7 +83,6 @@ class InputPlayer final : public InputTap {
     uint64_t read_ = 0;
     // The next recorded event: at which read, of what kind, with what value.
     bool haveEvent_ = false;
-    bool ended_ = false;
     uint64_t eventRead_ = 0;
     uint32_t eventKind_ = 0;
     uint32_t eventValue_ = 0;
