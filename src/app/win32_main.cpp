@@ -5,10 +5,12 @@
 #include <iostream>
 #include <sstream>
 
+#include "game/replay_run.h"
 #include "game/run_game.h"
 #include "platform/command_line.h"
 #include "platform/data_folder.h"
 #include "platform/host_path.h"
+#include "platform/replay_options.h"
 #include "platform/win32/console_output.h"
 #include "platform/win32/dpi_awareness.h"
 #include "platform/win32/system_clock.h"
@@ -20,6 +22,13 @@ int main(int argc, char** argv) {
         kestrway::printToConsole(answer.str());
         return EXIT_SUCCESS;
     }
+    kestrway::ReplayOptions options;
+    const std::string problem =
+        kestrway::readReplayOptions(std::vector<std::string>(argv, argv + argc), options);
+    if (!problem.empty()) {
+        kestrway::printToConsole("kestrway: " + problem + "\n");
+        return 2;
+    }
     kestrway::becomeDpiAware();
     // Data in the working directory wins; otherwise the folder of the program.
     std::error_code noDirectory;
@@ -28,5 +37,12 @@ int main(int argc, char** argv) {
     kestrway::requestFineTimer();
     // Static: the game's tables are large, and they live until the process ends.
     static kestrway::GameState game;
+    if (options.mode == kestrway::ReplayMode::kVerify) {
+        std::ostringstream report;
+        const int32_t status =
+            kestrway::runVerification(game, argc, argv, options.path, report, report);
+        kestrway::printToConsole(report.str());
+        return status;
+    }
     kestrway::runGame(game, argc, argv);
 }

@@ -6,10 +6,13 @@
 #include "actors/shots.h"
 #include "actors/traffic.h"
 #include "game/frame_loop.h"
+#include "game/play_game.h"
+#include "game/replay_run.h"
 #include "game/screens.h"
 #include "game/titles.h"
 #include "platform/program.h"
 #include "platform/random.h"
+#include "platform/replay_options.h"
 #include "platform/screen.h"
 #include "platform/timing.h"
 #include "player/player.h"
@@ -19,11 +22,6 @@
 #include "world/world_images.h"
 
 namespace kestrway {
-
-namespace {
-
-constexpr int32_t kWreckFrames = 16;
-constexpr int32_t kWreckSleepMs = 20;
 
 void startUp(GameState& game, int argc, char** argv) {
     startProgram(argc, argv);
@@ -42,54 +40,22 @@ void startUp(GameState& game, int argc, char** argv) {
     game.trafficPhase = 0;
 }
 
-// The destroyed car's last frames: the road stands still while shots and
-// explosions play out. No input is read.
-void showWreck(GameState& game) {
-    for (int32_t frame = 0; frame < kWreckFrames; ++frame) {
-        drawFrame(game);
-        sleepMs(kWreckSleepMs);
-    }
-}
-
-// Plays stages until the game ends by Escape or destruction.
-void playGame(GameState& game) {
-    game.stageNumber = 1;
-    game.score = 0;
-    for (;;) {
-        StageRun run;
-        prepareStage(game);
-        clearScreen();
-        scrollAndDrawRoad(game);
-        dimScreen();
-        showGetReady(game);
-        while (playFrame(game, run) == kKeepPlaying) {
-        }
-        switch (run.endReason) {
-            case kPlayerDestroyed:
-                showWreck(game);
-                dimScreen();
-                showGameOver(game);
-                return;
-            case kStageCompleted:
-                dimScreen();
-                showStageCompleted(game);
-                ++game.stageNumber;
-                break;
-            case kEscapeReleased:
-                return;
-            default:
-                endProgram(0);
-        }
-    }
-}
-
-}  // namespace
-
 void runGame(GameState& game, int argc, char** argv) {
     startUp(game, argc, argv);
+    // The program's entry has refused options that cannot be used.
+    ReplayOptions options;
+    readReplayOptions(programArguments(), options);
+    if (options.mode == ReplayMode::kPlay) {
+        setWindowTitle(std::string(kWindowTitle) + " - replay");
+        endProgram(playReplay(game, options.path) ? 0 : 2);
+    }
+    if (options.mode == ReplayMode::kRecord) startRecording(game, options.path);
     for (;;) {
         showTitleScreen(game);
-        playGame(game);
+        GameEnd end;
+        beginRecordedGame(game, end);
+        playGame(game, end);
+        endRecordedGame(end);
     }
 }
 

@@ -7,5 +7,8 @@ namespace kestrway {
 struct GameState;
 
 [[noreturn]] void runGame(GameState& game, int argc, char** argv);
+// Start-up alone: the command line, the seed, the screen (a window unless
+// windowless), every picture and the map chunks.
+void startUp(GameState& game, int argc, char** argv);
 
 }  // namespace kestrway

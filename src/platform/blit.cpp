@@ -6,6 +6,7 @@
 #include "platform/blit_rows.h"
 #include "platform/image.h"
 #include "platform/screen_device.h"
+#include "platform/windowless.h"
 
 namespace kestrway {
 
@@ -45,6 +46,7 @@ ErrorCode drawImage(float x, float y, const Image* image) {
                     image->header.width, image->header.height, device.view, block)) {
         return ErrorCode::kOk;
     }
+    if (pixelsDiscarded()) return ErrorCode::kOk;
     lockScreen();
     // Tiles and sprites are 32 or 16 pixels wide; with the width known at
     // compile time each row becomes a few straight vector moves.

@@ -27,10 +27,14 @@ constexpr std::string_view kHelpText =
     "The game reads its pictures, font and maps from gfx/, fonts/ and map/ in the\n"
     "working directory when it holds them; otherwise from the program's own folder,\n"
     "then <program folder>/../share/kestrway, then <program folder>/../share/games/kestrway.\n"
-    "It takes no options and writes nothing.\n"
+    "Without --record it writes nothing.\n"
     "\n"
-    "  --help      print this text and exit\n"
-    "  --version   print the version and exit\n";
+    "  --record FILE   play as usual and record every game of the run into FILE\n"
+    "  --play FILE     show the games recorded in FILE (Escape stops)\n"
+    "  --verify FILE   replay FILE's games without a window, as fast as possible, and\n"
+    "                  say whether each ends as recorded (status 0 all, 1 not, 2 unusable)\n"
+    "  --help          print this text and exit\n"
+    "  --version       print the version and exit\n";
 
 }  // namespace
 

@@ -13,7 +13,7 @@ const char* programVersion();
 
 // When any argument is --help or --version, prints its answer to out and
 // returns true: the caller then ends with status 0 before any window opens.
-// Every other argument is ignored, as the game takes no options.
+// Other arguments are left to readReplayOptions.
 bool answerInformationRequest(int argc, char** argv, std::ostream& out);
 
 // The one line printed when none of the candidate folders holds the game's

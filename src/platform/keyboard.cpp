@@ -2,11 +2,16 @@
 #include "platform/keyboard.h"
 
 #include "platform/frame_hold.h"
+#include "platform/input_tap.h"
 #include "platform/screen_device.h"
 
 namespace kestrway {
 
-int32_t isKeyDown(int32_t scanCode) {
+namespace {
+
+InputTap* gTap = nullptr;
+
+int32_t liveKeyState(int32_t scanCode) {
     ScreenDevice& device = screenDevice();
     if (!device.open || scanCode < 0 || scanCode >= kKeyStateCount) return 0;
     lockScreen();
@@ -15,10 +20,9 @@ int32_t isKeyDown(int32_t scanCode) {
     return down ? -1 : 0;
 }
 
-std::string readKey() {
+void takeLiveKey(std::string& key) {
     ScreenDevice& device = screenDevice();
-    std::string key;  // at most two characters: stays in the string's own storage
-    if (!device.open) return key;
+    if (!device.open) return;
     lockScreen();
     KeyRing& ring = device.keys;
     device.keyPressed = false;
@@ -33,6 +37,27 @@ std::string readKey() {
         }
     }
     unlockScreenUnmarked();
+}
+
+}  // namespace
+
+void setInputTap(InputTap* tap) {
+    gTap = tap;
+}
+
+InputTap* inputTap() {
+    return gTap;
+}
+
+int32_t isKeyDown(int32_t scanCode) {
+    const int32_t live = liveKeyState(scanCode);
+    return gTap != nullptr ? gTap->keyState(scanCode, live) : live;
+}
+
+std::string readKey() {
+    std::string key;  // at most two characters: stays in the string's own storage
+    takeLiveKey(key);
+    if (gTap != nullptr) gTap->typedKey(key);
     return key;
 }
 

@@ -60,6 +60,11 @@ double GameRandom::next() {
     return lastValue_;
 }
 
+void GameRandom::restore(const RandomState& state) {
+    state_ = state.words;
+    index_ = state.index >= 0 && state.index <= 624 ? state.index : 624;
+}
+
 ErrorCode seedRandom(double seed) {
     if (seed == -1.0) {
         // memcpy rather than std::bit_cast, which older standard libraries
@@ -76,6 +81,14 @@ ErrorCode seedRandom(double seed) {
 
 double randomUnit() {
     return gRandom.next();
+}
+
+RandomState randomState() {
+    return gRandom.state();
+}
+
+void restoreRandomState(const RandomState& state) {
+    gRandom.restore(state);
 }
 
 uint64_t randomDrawCount() {

@@ -15,6 +15,17 @@ namespace kestrway {
 ErrorCode seedRandom(double seed);
 // Next r with 0 <= r < 1, exactly (32-bit word) / 2^32.
 double randomUnit();
+// The whole generator state: what a replay stores so that its games draw
+// the same numbers as the run that made it.
+struct RandomState {
+    std::array<uint32_t, 624> words{};
+    int32_t index = 624;
+    bool operator==(const RandomState&) const = default;
+};
+RandomState randomState();
+// Continues from a saved state (index outside 0..624 counts as 624).
+void restoreRandomState(const RandomState& state);
+
 // Read-only observation for tests and tools: how many times randomUnit has
 // drawn since the last seedRandom, and the value it last returned (0 before
 // the first draw). Reading them draws nothing and changes nothing.
@@ -28,6 +39,8 @@ class GameRandom {
     void seed(double seed);
     double next();
     uint32_t stateWord(int32_t index) const { return state_[static_cast<size_t>(index)]; }
+    RandomState state() const { return RandomState{state_, index_}; }
+    void restore(const RandomState& state);
     // Draws since the last seed, and the last value drawn (0 before any).
     uint64_t drawCount() const { return drawCount_; }
     double lastValue() const { return lastValue_; }

@@ -8,6 +8,7 @@
 #include "platform/backend.h"
 #include "platform/frame_hold.h"
 #include "platform/screen_device.h"
+#include "platform/windowless.h"
 
 namespace kestrway {
 
@@ -81,7 +82,7 @@ ErrorCode openScreen() {
         gDevice.changedLines.fill(1);
         gDevice.open = true;
     }
-    backendOpenWindow();
+    if (!windowless()) backendOpenWindow();
     return ErrorCode::kOk;
 }
 
@@ -92,7 +93,7 @@ ErrorCode setWindowTitle(std::string_view text) {
         gDevice.title.assign(kept);
         gDevice.titleSet = true;
     }
-    if (gDevice.open) backendTitleChanged();
+    if (gDevice.open && !windowless()) backendTitleChanged();
     return ErrorCode::kOk;
 }
 
@@ -149,7 +150,7 @@ uint32_t* screenPixels() {
 ErrorCode clearScreen() {
     if (!gDevice.open) return ErrorCode::kIllegalCall;
     lockScreen();
-    fillPixels(gDevice.work, kPagePixels, gDevice.background);
+    if (!pixelsDiscarded()) fillPixels(gDevice.work, kPagePixels, gDevice.background);
     markLinesChanged(0, kScreenHeight - 1);
     gDevice.textRow = 1;
     gDevice.textColumn = 1;

@@ -5,6 +5,7 @@
 #include "platform/builtin_font.h"
 #include "platform/screen.h"
 #include "platform/screen_device.h"
+#include "platform/windowless.h"
 
 namespace kestrway {
 
@@ -24,6 +25,7 @@ ErrorCode drawText(float x, float y, std::string_view text) {
     const int32_t firstRow = static_cast<int32_t>(std::max<int64_t>(0, view.top - top));
     const int32_t endRow = static_cast<int32_t>(std::min<int64_t>(kGlyphHeight, viewBottom - top));
     const uint32_t colour = device.foreground;
+    if (pixelsDiscarded()) return ErrorCode::kOk;
 
     lockScreen();
     for (int64_t i = 0; i < count; ++i) {

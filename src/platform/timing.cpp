@@ -6,6 +6,7 @@
 #include "platform/backend.h"
 #include "platform/frame_hold.h"
 #include "platform/screen_device.h"
+#include "platform/windowless.h"
 
 namespace kestrway {
 
@@ -26,6 +27,7 @@ bool takeKeyPressed() {
 
 // The game's frames sleep here, so this is where they are held.
 ErrorCode sleepMs(int32_t ms) {
+    if (windowless()) return ErrorCode::kOk;
     noteFrameSleep();
     if (ms > 0) backendSleep(ms);
     if (framesHeld()) backendWaitWhileHeld();
@@ -33,6 +35,7 @@ ErrorCode sleepMs(int32_t ms) {
 }
 
 ErrorCode sleepUntilKey(int32_t ms) {
+    if (windowless()) return ErrorCode::kOk;
     noteKeyWaitSleep();
     if (ms == -1) {
         while (!takeKeyPressed()) backendSleep(kKeyCheckMs);

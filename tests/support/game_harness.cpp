@@ -20,15 +20,19 @@ GameHarness::~GameHarness() {
     setDataFolder("");
 }
 
-int32_t GameHarness::run(std::function<void(GameState&)> onPass) {
+int32_t GameHarness::run(std::function<void(GameState&)> onPass,
+                         std::vector<std::string> arguments) {
     headless::setPassHook([this, onPass] {
         passes_.push_back(PassRecord{headless::virtualSeconds(),
                                      headless::presentedPixel(40, 40) == kTitleBlue,
                                      game_->frameCounter});
         if (onPass) onPass(*game_);
     });
+    arguments.insert(arguments.begin(), "kestrway");
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
     try {
-        runGame(*game_, 0, nullptr);
+        runGame(*game_, static_cast<int>(argv.size()), argv.data());
     } catch (const headless::ProgramExit& exit) {
         return exit.exitCode;
     }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "state/game_state.h"
@@ -25,7 +26,9 @@ class GameHarness {
     ~GameHarness();
     // Runs runGame until endProgram; gives its exit code. onPass runs after
     // each presenter pass with the game's state (to script reactive input).
-    int32_t run(std::function<void(GameState&)> onPass = {});
+    // arguments follow the program's name on its command line.
+    int32_t run(std::function<void(GameState&)> onPass = {},
+                std::vector<std::string> arguments = {});
     GameState& game() { return *game_; }
     // Frames of play so far: the frame counter moves on in each of them and
     // stands still on the still screens.
