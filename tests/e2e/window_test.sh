@@ -9,8 +9,8 @@ set -uo pipefail
 
 game=$(realpath "$1")
 press_close=$(realpath "$2")
-# shellcheck source=x11_helpers.sh source-path=SCRIPTDIR
-source "$(dirname "$(realpath "$0")")/x11_helpers.sh"
+# shellcheck source=window_harness.sh source-path=SCRIPTDIR
+source "$(dirname "$(realpath "$0")")/window_harness.sh"
 
 run_in_xvfb "$0" "$@"
 prepare_session
@@ -66,7 +66,7 @@ if start_game; then
         fail "no black bar in a wider window (saw $seen)"
     fi
 
-    retry xdotool windowfocus --sync "$window"
+    focus_window
     exit_status=
     # A press that lands while the screen is still being drawn may be missed,
     # so try again, as a player would.
@@ -85,11 +85,7 @@ fi
 # --- The close button only asks; the game ends itself with status 0.
 if start_game; then
     wait_for_block 40 120 8 8 "${kFirstScreen[@]}" >/dev/null
-    exit_status=
-    for _ in 1 2 3; do
-        retry "$press_close" "$window"
-        wait_for_exit && break
-    done
+    close_window
     if [[ "$exit_status" == 0 ]]; then
         pass "the close button ends the program with status 0"
     else
