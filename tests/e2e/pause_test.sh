@@ -25,9 +25,6 @@ readonly kAwaySeconds=6
 # redraw), and a few frames on either side of them may run.
 readonly kBonusSlack=3
 
-on_title() { [[ $(block_colour 40 120 8 8) == "1 $kDarkBlue" ]]; }
-on_get_ready() { ! on_title && (($(pixel_count 0 210 640 24 FFFFFF) > 0)); }
-
 start_play() {
     start_game || return 1
     wait_for_block 40 120 8 8 "$kDarkBlue" >/dev/null || return 1

@@ -37,7 +37,8 @@ if(TARGET kestrway)
   # The display going away during play ends the game with status 1, in the
   # plain and the sanitizer builds alike (scripts/test.sh runs it in both).
   add_test(NAME e2e.display_loss
-    COMMAND ${CMAKE_CURRENT_LIST_DIR}/display_loss_test.sh $<TARGET_FILE:kestrway> 5)
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/display_loss_test.sh $<TARGET_FILE:kestrway>
+            $<TARGET_FILE:read_hud_number> 5)
   set_tests_properties(e2e.display_loss PROPERTIES LABELS "e2e;display_loss" SKIP_RETURN_CODE 77 TIMEOUT 180)
   # The program answers --version with CMake's project version, before any window.
   add_test(NAME program.version COMMAND $<TARGET_FILE:kestrway> --version)

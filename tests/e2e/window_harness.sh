@@ -329,7 +329,13 @@ differing_pixels() {  # picture x y w h expected
     compare -metric AE "$work/block.ppm" "$6" null: 2>&1
 }
 
-# --- The HUD and the Paused line
+# --- The game's screens, the HUD and the Paused line
+
+# The title's dark blue at a spot clear of its border, logo and text; Get
+# Ready's white text over the darkened road, with the blue gone.
+on_title() { block_is 40 120 8 8 0,0,100; }
+off_title() { ! on_title; }
+on_get_ready() { ! on_title && (($(pixel_count 0 210 640 24 FFFFFF) > 0)); }
 
 # The HUD's bonus in $frame; fails when none is shown. It falls by one every
 # 30 frames, which makes it the game's clock.

@@ -21,8 +21,6 @@ prepare_session
 # A spot of the title's dark blue clear of logo and text, and the HUD's black.
 readonly kDarkBlue="0,0,100"
 
-on_title() { [[ $(block_colour 40 120 8 8) == "1 $kDarkBlue" ]]; }
-left_title() { ! on_title; }
 # How many pixels of the road (the picture left of the HUD) differ between
 # a picture and $frame.
 road_changes() {  # picture
@@ -53,7 +51,7 @@ if start_game; then
     focus_window
     press_key space
     # Get Ready dims the road drawn under it: no dark blue left at the spot.
-    if poll_for 5 left_title; then
+    if poll_for 5 on_get_ready; then
         pass "Space leaves the title for Get Ready"
     else
         fail "still on the title after Space"
@@ -129,7 +127,7 @@ for _ in 1 2 3; do
     wait_for_block 40 120 8 8 "$kDarkBlue" >/dev/null
     focus_window
     press_key space
-    poll_for 5 left_title
+    poll_for 5 on_get_ready
     press_key space
     wait_for_block 600 400 8 8 "0,0,0" >/dev/null
     # Both reads are of frames drawn at the moments the span starts and ends.
@@ -158,7 +156,8 @@ if start_game "$fresh_folder"; then
     fi
     focus_window
     press_key space
-    poll_for 5 left_title
+    # Without its font Get Ready writes no white text.
+    poll_for 5 off_title
     press_key space
     # Play draws frames; a game that had stopped would draw none.
     if wait_frames 2 && game_running && grep -q "no game data" "$work/game.log"; then
