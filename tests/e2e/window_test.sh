@@ -21,6 +21,14 @@ readonly kFirstScreen=("0,0,0" "0,0,100")
 
 # --- The window, its title and its picture; Escape ends the program.
 if start_game; then
+    if seen=$(wait_for_block 40 120 8 8 "${kFirstScreen[@]}"); then
+        pass "the first screen is presented ($seen)"
+    else
+        fail "the first screen is not presented (saw $seen)"
+    fi
+    # The window shows before the game has set its icon; both are done by
+    # the time the game has drawn its title.
+    poll_for 5 on_title
     title=$(retry xprop -id "$window" _NET_WM_NAME)
     if [[ "$title" == *'= "Kestrway [v0.1 (27/01/2018)] '?* ]]; then
         pass "window title: $title"
@@ -33,11 +41,6 @@ if start_game; then
         pass "the window has the game's icon"
     else
         fail "no 64x64 window icon: $icon"
-    fi
-    if seen=$(wait_for_block 40 120 8 8 "${kFirstScreen[@]}"); then
-        pass "the first screen is presented ($seen)"
-    else
-        fail "the first screen is not presented (saw $seen)"
     fi
     # The game's own scaler never loads the GL stack; a GL renderer asked for
     # by name does.
