@@ -66,15 +66,25 @@ prepare_session() {
     trap clean_up EXIT
 }
 
-# Starts openbox and waits until it manages the display; skips the test
-# when it is not installed.
+# Starts openbox and waits until it manages the display; one that could not
+# reach the busy display is started again. Skips the test when openbox is
+# not installed.
 start_window_manager() {
     command -v openbox >/dev/null || { echo "openbox is not installed: skipping"; exit "$kSkipStatus"; }
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    on_exit "kill $! 2>/dev/null"
-    for _ in $(seq 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.1
+    local wm_pid
+    for _ in 1 2 3; do
+        openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        wm_pid=$!
+        for _ in $(seq 50); do
+            if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+                on_exit "kill $wm_pid 2>/dev/null"
+                return 0
+            fi
+            kill -0 "$wm_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$wm_pid" 2>/dev/null
+        wait "$wm_pid" 2>/dev/null
     done
     echo "openbox did not take the display: $(head -c 300 "$work/openbox.log")"
     exit 1
