@@ -10,7 +10,7 @@ import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { boxDigest, drawCount, holdKey, holds, pageHelpers, runSteps, sleep, waitForChange, waitForChanges,
+import { boxDigest, drawCount, holdKey, holds, openPage, runSteps, sleep, waitForChange, waitForChanges,
          waitForColour, waitForNoColour, withBrowser } from './page_helper.mjs';
 
 const [siteFolder, modulesFolder, ...options] = process.argv.slice(2);
@@ -250,11 +250,8 @@ step('a picture missing from the data is drawn blank', async ({ browser, url }) 
     // it away from the game's file system.
     const script = readFileSync(path.join(siteFolder, 'kestrway.js'), 'utf8');
     if (!script.includes('"/gfx/logo.bmp"')) throw new Error('the logo is not in the package list');
-    const page = await browser.newPage();
-    await page.evaluateOnNewDocument(pageHelpers);
     const problems = [];
-    page.on('console', (message) => { if (message.type() === 'error') problems.push(message.text()); });
-    page.on('pageerror', (error) => problems.push(error.message));
+    const page = await openPage(browser, problems);
     await page.setRequestInterception(true);
     page.on('request', (request) => (request.url().endsWith('/kestrway.js')
         ? request.respond({ contentType: 'text/javascript',
@@ -286,14 +283,8 @@ step('opened from a file, the page explains itself', async ({ browser }) => {
 
 async function main() {
     const { passed, failed } = await withBrowser(siteFolder, modulesFolder, async ({ browser, url }) => {
-        const page = await browser.newPage();
-        await page.evaluateOnNewDocument(pageHelpers);
+        const page = await openPage(browser, context.problems);
         await page.setViewport({ width: 800, height: 640 });
-        page.on('console', (message) => {
-            if (message.type() === 'error') context.problems.push(`console: ${message.text()}`);
-        });
-        page.on('pageerror', (error) => context.problems.push(`page: ${error.message}`));
-        page.on('requestfailed', (request) => context.problems.push(`request: ${request.url()}`));
         return runSteps(steps, context, { browser, page, url });
     });
     if (context.firstTitleMs !== undefined) {

@@ -110,6 +110,19 @@ export function pageHelpers() {
     };
 }
 
+// A new page with the helpers above installed; its console errors, page
+// errors and failed requests are added to `problems`.
+export async function openPage(browser, problems) {
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(pageHelpers);
+    page.on('console', (message) => {
+        if (message.type() === 'error') problems.push(`console: ${message.text()}`);
+    });
+    page.on('pageerror', (error) => problems.push(`page: ${error.message}`));
+    page.on('requestfailed', (request) => problems.push(`request: ${request.url()}`));
+    return page;
+}
+
 export const holds = (page, box, rgb) => page.evaluate((b, c) => kestrwayTest.holds(b, c), box, rgb);
 export const boxDigest = (page, box) => page.evaluate((b) => kestrwayTest.digest(b), box);
 export const drawCount = (page) => page.evaluate(() => kestrwayTest.drawing.count);
