@@ -3,13 +3,14 @@
 # own, is taken into play (Space, Space, a gear up), and the server is then
 # killed. Every run must end promptly with status 1 and the one-line message,
 # with no crash (no signal, no core), no sanitizer report and no hang.
-# Usage: display_loss_test.sh GAME_BINARY [RUNS]
+# Usage: display_loss_test.sh GAME_BINARY READ_HUD_NUMBER_BINARY [RUNS]
 set -uo pipefail
 
 game=$(realpath "$1")
-runs=${2:-5}
-# shellcheck source=x11_helpers.sh source-path=SCRIPTDIR
-source "$(dirname "$(realpath "$0")")/x11_helpers.sh"
+read_number=$(realpath "$2")
+runs=${3:-5}
+# shellcheck source=window_harness.sh source-path=SCRIPTDIR
+source "$(dirname "$(realpath "$0")")/window_harness.sh"
 
 if ! command -v Xvfb >/dev/null; then
     echo "Xvfb is not installed: skipping $(basename "$0")"
@@ -29,7 +30,7 @@ stop_server() {
     wait "$server_pid" 2>/dev/null
     server_pid=
 }
-trap 'stop_game; stop_server; rm -rf "$work"' EXIT
+on_exit stop_server
 
 # Starts an X server on a free display number and points DISPLAY at it.
 start_server() {
@@ -56,11 +57,14 @@ for ((run = 1; run <= runs; run++)); do
         stop_server
         continue
     fi
-    press_key space  # the title screen
-    sleep 0.3
-    press_key space  # Get Ready
-    sleep 0.3
-    press_key Up     # moving, so the road and the traffic are drawn every frame
+    # The title screen, Get Ready, then a gear: moving, the road and the
+    # traffic are drawn every frame.
+    poll_for 5 on_title
+    press_key space
+    poll_for 5 on_get_ready
+    press_key space
+    next_bonus >/dev/null
+    press_key Up
     # A different moment of the frame in each run, then the server is gone:
     # killed outright in odd runs, asked to stop in even ones.
     sleep "0.$((3 + run))"

@@ -11,12 +11,12 @@ set -uo pipefail
 game=$(realpath "$1")
 press_close=$(realpath "$2")
 read_number=$(realpath "$3")
-# shellcheck source=x11_helpers.sh source-path=SCRIPTDIR
-source "$(dirname "$(realpath "$0")")/x11_helpers.sh"
+# shellcheck source=window_harness.sh source-path=SCRIPTDIR
+source "$(dirname "$(realpath "$0")")/window_harness.sh"
 
 run_in_xvfb "$0" "$@"
-command -v openbox >/dev/null || { echo "openbox is not installed: skipping"; exit "$kSkipStatus"; }
 prepare_session
+start_window_manager
 
 readonly kDarkBlue=0,0,100
 readonly kAwaySeconds=6
@@ -24,78 +24,51 @@ readonly kAwaySeconds=6
 # coming back are not instant (the window manager, the next 10 ms pass, the
 # redraw), and a few frames on either side of them may run.
 readonly kBonusSlack=3
-now="$work/now.ppm"
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-other_pid=
-trap 'kill "$other_pid" "$wm_pid" 2>/dev/null; stop_game; [[ -n "${KESTRWAY_E2E_KEEP:-}" ]] && cp -r "$work" "$KESTRWAY_E2E_KEEP"; rm -rf "$work"' EXIT
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-
-bonus() {
-    capture "$now" && "$read_number" "$now" 528 80
-}
-
-# The bonus as soon as the window shows it again (a window coming back from
-# being minimised is mapped and redrawn a moment after it is activated).
-first_bonus() {
-    for _ in $(seq 30); do
-        bonus && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# The middle of the window: the "Paused" line sits there, white letters on a
-# darkened band, whatever the game drew.
-paused_line_shown() {
-    capture "$now" || return 1
-    local white
-    read -r white _ < <(find_colour "$now" 240 216 160 48 FFFFFF)
-    ((white > 100))
-}
 
 start_play() {
     start_game || return 1
     wait_for_block 40 120 8 8 "$kDarkBlue" >/dev/null || return 1
-    retry xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    activate_window
     press_key space
-    sleep 0.5
+    poll_for 5 on_get_ready || return 1
     press_key space
     # Play has begun once the HUD's bonus can be read.
-    for _ in $(seq 50); do
-        bonus >/dev/null && return 0
-        sleep 0.1
-    done
-    return 1
+    next_bonus >/dev/null
 }
 
 # Checks that the bonus stood still for kAwaySeconds while `away` was in
-# force, and ran on once `back` undid it.
+# force, and ran on once `back` undid it. While away, a window that can be
+# seen is looked at every half second and must show the same bonus each
+# time; the reads after coming back are of frames the game drew after it.
 check_held() {  # what away back
-    local before after later
-    before=$(bonus) || { fail "$1: no bonus on the HUD"; return; }
+    local before after looked='' changed='' deadline
+    before=$(next_bonus) || { fail "$1: no bonus on the HUD"; return; }
     $2
-    sleep "$kAwaySeconds"
+    deadline=$(deadline_in "$kAwaySeconds")
+    while (($(now_us) < deadline)); do
+        sleep 0.5
+        # A minimised window cannot be looked at.
+        capture && looked+=" $(hud_bonus)"
+    done
     $3
-    after=$(first_bonus)
-    sleep 2
-    later=$(bonus)
-    if [[ -n "$after" ]] && ((before - after <= kBonusSlack)); then
+    after=$(next_bonus)
+    # Every look must show the bonus of the first.
+    [[ -n "$looked" && $(tr ' ' '\n' <<<"${looked# }" | sort -u | wc -l) != 1 ]] &&
+        changed=" (seen while away:$looked)"
+    if [[ -n "$after" && -z "$changed" ]] && ((before - after <= kBonusSlack)); then
         pass "$1: the bonus stood still ($before, then $after after ${kAwaySeconds} s)"
     else
-        fail "$1: the bonus moved while away ($before, then '${after}' after ${kAwaySeconds} s)"
+        fail "$1: the bonus moved while away ($before, then '${after}' after ${kAwaySeconds} s)$changed"
     fi
-    if [[ -n "$later" && -n "$after" ]] && ((after - later >= 3)); then
-        pass "$1: play goes on after coming back ($after, then $later 2 s later)"
+    if [[ -n "$after" ]] && bonus_falls 3 "$after" 2; then
+        pass "$1: play goes on after coming back ($after, then $latest within 2 s)"
     else
-        fail "$1: play did not go on after coming back ($after, then '${later}' 2 s later)"
+        fail "$1: play did not go on after coming back ($after, then '${latest:-}' 2 s later)"
     fi
 }
 
+other_pid=
+on_exit 'kill "$other_pid" 2>/dev/null'
 focus_other() {
     xmessage -geometry 160x40+0+0 away >/dev/null 2>&1 &
     other_pid=$!
@@ -111,17 +84,17 @@ focus_game() {
     kill "$other_pid" 2>/dev/null
     wait "$other_pid" 2>/dev/null
     other_pid=
-    retry xdotool windowactivate --sync "$window" >/dev/null 2>&1
+    activate_window
 }
 minimise() { retry xdotool windowminimize --sync "$window" >/dev/null 2>&1; }
 pause() { press_key p; }
 
 # Names what the window shows, for a failure's message.
 describe_screen() {
-    capture "$now" || { echo "no picture"; return; }
-    if [[ $(block_colour 40 120 8 8) == "1 $kDarkBlue" ]]; then
+    capture || { echo "no picture"; return; }
+    if on_title; then
         echo "the title screen"
-    elif bonus >/dev/null; then
+    elif hud_bonus >/dev/null; then
         echo "play"
     else
         echo "neither play nor the title (Get Ready or Game Over)"
@@ -142,29 +115,28 @@ new_game "minimise" && check_held "minimised" minimise focus_game
 if new_game "pause"; then
     check_held "paused with P" pause pause
     pause
-    if paused_line_shown; then pass "P shows the Paused line"; else fail "no Paused line after P"; fi
+    if poll_for 2 paused_line_in_frame; then pass "P shows the Paused line"; else fail "no Paused line after P"; fi
     # Escape held and released in play goes back to the title; while paused
     # it must not count, then or later.
     press_key Escape
-    sleep 0.5
+    # Held while paused, Escape would be seen at the latest by the first
+    # frames after P; sixty of them (the bonus falls twice) must stay in play.
     pause
-    sleep 1
-    if paused_line_shown; then
+    if poll_for 2 no_paused_line && bonus_falls 2 "$(hud_bonus)" 3; then
+        pass "Escape while paused is not taken: play goes on after P"
+    elif paused_line_in_frame; then
         fail "the Paused line stays after P again"
     else
-        shown=$(describe_screen)
-        if [[ "$shown" == play ]]; then
-            pass "Escape while paused is not taken: play goes on after P"
-        else
-            fail "after Escape while paused and P: $shown"
-        fi
+        fail "after Escape while paused and P: $(describe_screen)"
     fi
 fi
 if new_game "close"; then
     pause
+    poll_for 2 paused_line_in_frame
     sleep "$kAwaySeconds"
-    retry "$press_close" "$window" || fail "could not press the close button"
-    if wait_for_exit && [[ "$exit_status" == 0 ]]; then
+    if ! retry "$press_close" "$window"; then
+        fail "could not press the close button"
+    elif wait_for_exit && [[ "$exit_status" == 0 ]]; then
         pass "the close button while paused ends the game with status 0"
     else
         fail "close while paused: exit status '${exit_status:-still running}', showing $(describe_screen)"

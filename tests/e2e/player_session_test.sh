@@ -4,17 +4,18 @@
 # Space to play, two gears up, steering, firing, Escape held and released back
 # to the title, and the close button there ending the program with status 0.
 # Every step polls the window's pixels for its markers.
-# Usage: player_session_test.sh GAME_BINARY PRESS_CLOSE_BUTTON_BINARY
+# Usage: player_session_test.sh GAME_BINARY PRESS_CLOSE_BUTTON_BINARY READ_HUD_NUMBER_BINARY
 # With KESTRWAY_SCREENSHOT_DIR set, it also saves the title screen and a
 # moment of play there as screenshot-title.png and screenshot-play.png.
 set -uo pipefail
 
 game=$(realpath "$1")
 press_close=$(realpath "$2")
+read_number=$(realpath "$3")
 shots_dir=
 [[ -n "${KESTRWAY_SCREENSHOT_DIR:-}" ]] && shots_dir=$(realpath -m "$KESTRWAY_SCREENSHOT_DIR")
-# shellcheck source=x11_helpers.sh source-path=SCRIPTDIR
-source "$(dirname "$(realpath "$0")")/x11_helpers.sh"
+# shellcheck source=window_harness.sh source-path=SCRIPTDIR
+source "$(dirname "$(realpath "$0")")/window_harness.sh"
 
 run_in_xvfb "$0" "$@"
 prepare_session
@@ -37,31 +38,12 @@ read -r _ car_red_dx car_red_dy _ < <(find_colour gfx/car.bmp 0 0 32 32 "$kCarRe
 read -r _ shot_dx _ < <(find_colour gfx/shot.bmp 0 0 16 16 "$kShotOrange")
 read -r _ _ start_line_dy _ < <(find_colour gfx/start.bmp 0 0 32 32 "$kStartLineWhite")
 
-now="$work/now.ppm"
 seen=
-
-# Captures the window until the named check passes, for up to the given
-# number of seconds; the check reads $now and describes what it saw in $seen.
-poll_for() {  # seconds check_function [args...]
-    local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000))
-    shift
-    while :; do
-        capture "$now" && "$@" && return 0
-        ((${EPOCHREALTIME/./} < deadline)) || return 1
-        sleep 0.05
-    done
-}
 poll() { poll_for 10 "$@"; }
-
-pixel_count() {  # x y w h RRGGBB
-    local found
-    read -r found _ < <(find_colour "$now" "$@")
-    echo "$found"
-}
 
 save_screenshot() {  # name
     [[ -n "$shots_dir" ]] || return 0
-    mkdir -p "$shots_dir" && convert "$now" "$shots_dir/screenshot-$1.png"
+    mkdir -p "$shots_dir" && convert "$frame" "$shots_dir/screenshot-$1.png"
 }
 
 # The title screen, drawn in full: dark blue where nothing else is drawn, the
@@ -72,10 +54,10 @@ title_corners_ok() {
     local corner
     for corner in "0 0" "608 0" "0 448" "608 448"; do
         # shellcheck disable=SC2086
-        [[ $(differing_pixels "$now" $corner 32 32 "$work/start.ppm") == 0 ]] || return 1
+        [[ $(differing_pixels "$frame" $corner 32 32 "$work/start.ppm") == 0 ]] || return 1
     done
 }
-title_logo_ok() { [[ $(differing_pixels "$now" 32 64 576 48 "$work/logo.ppm") == 0 ]]; }
+title_logo_ok() { [[ $(differing_pixels "$frame" 32 64 576 48 "$work/logo.ppm") == 0 ]]; }
 title_text_ok() {
     (($(pixel_count 0 144 640 24 "$kWhite") > 0 && $(pixel_count 0 384 640 24 "$kWhite") > 0))
 }
@@ -97,7 +79,7 @@ report_title() {  # which_showing
 get_ready_shown() {
     local blue brightest_road white green
     blue=$(pixel_count 40 120 8 8 "$kDarkBlue")
-    brightest_road=$(brightest "$now" 0 0 128 128)
+    brightest_road=$(brightest "$frame" 0 0 128 128)
     white=$(pixel_count 0 210 640 24 "$kWhite")
     green=$(pixel_count 528 16 112 16 "$kHudGreen")
     seen="blue $blue, brightest road channel $brightest_road, white text $white, HUD green $green"
@@ -115,7 +97,7 @@ playing() {
 car_x=
 find_car() {
     local found min_x min_y
-    read -r found min_x min_y _ < <(find_colour "$now" 0 320 512 32 "$kCarRed")
+    read -r found min_x min_y _ < <(find_colour "$frame" 0 320 512 32 "$kCarRed")
     seen="car marker pixels $found"
     ((found > 0)) || return 1
     car_x=$((min_x - car_red_dx))
@@ -125,7 +107,7 @@ find_car() {
 # The top of the start line, or "gone" once it has scrolled off the screen.
 start_line_y() {
     local found min_y
-    read -r found _ min_y _ < <(find_colour "$now" 0 0 512 480 "$kStartLineWhite")
+    read -r found _ min_y _ < <(find_colour "$frame" 0 0 512 480 "$kStartLineWhite")
     ((found > 0)) && echo "$min_y" || echo gone
 }
 
@@ -164,7 +146,7 @@ steer_right() {  # start_x
 shot_above_car() {
     local found min_x
     find_car || return 1
-    read -r found min_x _ < <(find_colour "$now" $((car_x + 8)) 0 16 320 "$kShotOrange")
+    read -r found min_x _ < <(find_colour "$frame" $((car_x + 8)) 0 16 320 "$kShotOrange")
     seen="car x $car_x, shot pixels $found at x ${min_x:-none}"
     ((found > 0 && min_x == car_x + 8 + shot_dx))
 }
@@ -177,7 +159,7 @@ session() {
     save_screenshot title
     ((failed == 0)) || return 1
 
-    retry xdotool windowfocus --sync "$window"
+    focus_window
     press_key space
     if poll get_ready_shown; then
         pass "Space leads to Get Ready over the darkened road ($seen)"
@@ -191,7 +173,7 @@ session() {
     sleep 0.5
     if ! kill -0 "$game_pid" 2>/dev/null; then
         fail "the close button on Get Ready ended the program"; return 1
-    elif capture "$now" && get_ready_shown; then
+    elif capture "$frame" && get_ready_shown; then
         pass "the close button is ignored on Get Ready"
     else
         fail "the close button on Get Ready changed the screen ($seen)"; return 1
@@ -210,7 +192,8 @@ session() {
     fi
     local start_x=$car_x start_top
     start_top=$(start_line_y)
-    capture "$now"
+    # Traffic and the HUD go on drawing while the car stands.
+    wait_frames 2
     if [[ "$start_top" == $((320 + start_line_dy)) ]] && ! road_moved_from "$start_top"; then
         pass "in gear 0 the road stands still, the start line level with the car"
     else
@@ -231,27 +214,27 @@ session() {
         fail "Right held does not steer the car ($seen)"; return 1
     fi
 
-    retry xdotool keydown space
+    hold_key space
     poll shot_above_car
     local fired=$?
     # Saved before Space is let go so that the shot is still in the picture.
     ((fired == 0)) && save_screenshot play
-    retry xdotool keyup space
+    release_key space
     if ((fired == 0)); then
         pass "Space held fires a shot up from the car ($seen)"
     else
         fail "no shot above the car while Space is held ($seen)"; return 1
     fi
 
-    retry xdotool keydown Escape
-    # Twenty frames with Escape down: play must go on until it is released.
-    sleep 0.2
-    if capture "$now" && playing; then
+    hold_key Escape
+    # At least thirty frames with Escape down (the bonus falls twice): play
+    # must go on until it is released.
+    if next_frame && bonus_falls 2 "$(hud_bonus)" 3 && playing; then
         pass "Escape held does not leave play"
     else
         fail "Escape held left play before its release ($seen)"
     fi
-    retry xdotool keyup Escape
+    release_key Escape
     poll title_shown
     report_title "after Escape released, the title screen"
     ((failed == 0)) || return 1
@@ -269,7 +252,7 @@ session() {
 # Shown after the car is destroyed: the darkened HUD with its damage label
 # red, under the white text of the Game Over screen.
 wrecked() {
-    [[ -s "$now" ]] && (($(pixel_count 528 112 48 16 7F0000) > 0 && $(pixel_count 0 140 640 24 "$kWhite") > 0))
+    [[ -s "$frame" ]] && (($(pixel_count 528 112 48 16 7F0000) > 0 && $(pixel_count 0 140 640 24 "$kWhite") > 0))
 }
 
 # Random traffic now and then wrecks the car before the session is through.
@@ -284,9 +267,9 @@ for attempt in 1 2 3; do
 done
 if ((failed > 0 || passed < 16)); then
     # Keep the last picture the failed step looked at, for whoever reads the log.
-    if [[ -s "$now" ]]; then
+    if [[ -s "$frame" ]]; then
         kept="${TMPDIR:-/tmp}/kestrway-session-failure-$$.png"
-        convert "$now" "$kept" && echo "the last capture is kept in $kept"
+        convert "$frame" "$kept" && echo "the last capture is kept in $kept"
     fi
     echo "game output:"
     cat "$work/game.log"

@@ -9,10 +9,10 @@ set -uo pipefail
 e2e_dir=$(dirname "$(realpath "$0")")
 root=$(realpath "$e2e_dir/../..")
 build=$(realpath "${1:-$root/build/default}")
-cmake --build "$build" -j 2 --target kestrway press_close_button || exit 1
+cmake --build "$build" -j 2 --target kestrway press_close_button read_hud_number || exit 1
 
-# shellcheck source=x11_helpers.sh source-path=SCRIPTDIR
-source "$e2e_dir/x11_helpers.sh"
+# shellcheck source=window_harness.sh source-path=SCRIPTDIR
+source "$e2e_dir/window_harness.sh"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 
@@ -32,7 +32,8 @@ traffic_in_play_shot() {
 for attempt in 1 2 3 4 5 6 7 8; do
     rm -f "$shots"/*.png
     if ! KESTRWAY_SCREENSHOT_DIR="$shots" "$e2e_dir/player_session_test.sh" \
-        "$build/kestrway" "$build/tests/press_close_button" >"$shots/session.log"; then
+        "$build/kestrway" "$build/tests/press_close_button" "$build/tests/read_hud_number" \
+        >"$shots/session.log"; then
         cat "$shots/session.log"
         exit 1
     fi

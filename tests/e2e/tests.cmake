@@ -5,6 +5,10 @@ if(TARGET kestrway)
   find_package(X11 REQUIRED)
   add_executable(press_close_button ${CMAKE_CURRENT_LIST_DIR}/press_close_button.cpp)
   target_link_libraries(press_close_button PRIVATE X11::X11)
+  # Reads the HUD's numbers from a captured picture; the bonus is the tests' clock.
+  add_executable(read_hud_number ${CMAKE_CURRENT_LIST_DIR}/read_hud_number.cpp
+                 ${PROJECT_SOURCE_DIR}/src/platform/builtin_font.cpp)
+  target_include_directories(read_hud_number PRIVATE ${PROJECT_SOURCE_DIR}/src)
   add_test(NAME e2e.window
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/window_test.sh $<TARGET_FILE:kestrway>
             $<TARGET_FILE:press_close_button>)
@@ -23,12 +27,9 @@ if(TARGET kestrway)
   endforeach()
   add_test(NAME e2e.player_session
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/player_session_test.sh $<TARGET_FILE:kestrway>
-            $<TARGET_FILE:press_close_button>)
+            $<TARGET_FILE:press_close_button> $<TARGET_FILE:read_hud_number>)
   set_tests_properties(e2e.player_session PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 180)
   # Play held while away and on P, with a window manager in the display.
-  add_executable(read_hud_number ${CMAKE_CURRENT_LIST_DIR}/read_hud_number.cpp
-                 ${PROJECT_SOURCE_DIR}/src/platform/builtin_font.cpp)
-  target_include_directories(read_hud_number PRIVATE ${PROJECT_SOURCE_DIR}/src)
   add_test(NAME e2e.pause
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/pause_test.sh $<TARGET_FILE:kestrway>
             $<TARGET_FILE:press_close_button> $<TARGET_FILE:read_hud_number>)
@@ -36,7 +37,8 @@ if(TARGET kestrway)
   # The display going away during play ends the game with status 1, in the
   # plain and the sanitizer builds alike (scripts/test.sh runs it in both).
   add_test(NAME e2e.display_loss
-    COMMAND ${CMAKE_CURRENT_LIST_DIR}/display_loss_test.sh $<TARGET_FILE:kestrway> 5)
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/display_loss_test.sh $<TARGET_FILE:kestrway>
+            $<TARGET_FILE:read_hud_number> 5)
   set_tests_properties(e2e.display_loss PROPERTIES LABELS "e2e;display_loss" SKIP_RETURN_CODE 77 TIMEOUT 180)
   # The program answers --version with CMake's project version, before any window.
   add_test(NAME program.version COMMAND $<TARGET_FILE:kestrway> --version)

@@ -9,8 +9,8 @@ set -uo pipefail
 
 game=$(realpath "$1")
 press_close=$(realpath "$2")
-# shellcheck source=x11_helpers.sh source-path=SCRIPTDIR
-source "$(dirname "$(realpath "$0")")/x11_helpers.sh"
+# shellcheck source=window_harness.sh source-path=SCRIPTDIR
+source "$(dirname "$(realpath "$0")")/window_harness.sh"
 
 run_in_xvfb "$0" "$@"
 prepare_session
@@ -21,6 +21,14 @@ readonly kFirstScreen=("0,0,0" "0,0,100")
 
 # --- The window, its title and its picture; Escape ends the program.
 if start_game; then
+    if seen=$(wait_for_block 40 120 8 8 "${kFirstScreen[@]}"); then
+        pass "the first screen is presented ($seen)"
+    else
+        fail "the first screen is not presented (saw $seen)"
+    fi
+    # The window shows before the game has set its icon; both are done by
+    # the time the game has drawn its title.
+    poll_for 5 on_title
     title=$(retry xprop -id "$window" _NET_WM_NAME)
     if [[ "$title" == *'= "Kestrway [v0.1 (27/01/2018)] '?* ]]; then
         pass "window title: $title"
@@ -33,11 +41,6 @@ if start_game; then
         pass "the window has the game's icon"
     else
         fail "no 64x64 window icon: $icon"
-    fi
-    if seen=$(wait_for_block 40 120 8 8 "${kFirstScreen[@]}"); then
-        pass "the first screen is presented ($seen)"
-    else
-        fail "the first screen is not presented (saw $seen)"
     fi
     # The game's own scaler never loads the GL stack; a GL renderer asked for
     # by name does.
@@ -66,7 +69,7 @@ if start_game; then
         fail "no black bar in a wider window (saw $seen)"
     fi
 
-    retry xdotool windowfocus --sync "$window"
+    focus_window
     exit_status=
     # A press that lands while the screen is still being drawn may be missed,
     # so try again, as a player would.
@@ -85,11 +88,7 @@ fi
 # --- The close button only asks; the game ends itself with status 0.
 if start_game; then
     wait_for_block 40 120 8 8 "${kFirstScreen[@]}" >/dev/null
-    exit_status=
-    for _ in 1 2 3; do
-        retry "$press_close" "$window"
-        wait_for_exit && break
-    done
+    close_window
     if [[ "$exit_status" == 0 ]]; then
         pass "the close button ends the program with status 0"
     else

@@ -10,12 +10,13 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 root=$(pwd)
 scripts/deps.sh --release
-# shellcheck source=../e2e/x11_helpers.sh
-source tests/e2e/x11_helpers.sh
+# shellcheck source=../e2e/window_harness.sh
+source tests/e2e/window_harness.sh
 run_in_xvfb "$0" "$@"
 
 work=$(mktemp -d)
-trap 'stop_game; rm -rf "$work"' EXIT
+frame=$work/frame.ppm
+trap clean_up EXIT
 version=$(scripts/version.sh)
 arch=$(dpkg --print-architecture)
 tarball=dist/kestrway-$version-linux-$(uname -m).tar.gz
@@ -123,22 +124,17 @@ fi
 # leaves.
 convert data/gfx/logo.bmp -crop 576x48+12+0 +repage -fill '#000064' -opaque '#FF00FF' \
     "$work/logo.ppm"
+title_from_data() {
+    read -r blue _ < <(find_colour "$frame" 40 120 8 8 000064)
+    logo=$(differing_pixels "$frame" 32 64 576 48 "$work/logo.ppm")
+    read -r blank _ < <(find_colour "$frame" 0 0 640 480 64FF64)
+    [[ "$blue" == 64 && "$logo" == 0 && "$blank" == 0 ]]
+}
 check_title() {  # label program
     game=$2
-    local label=$1 now=$work/now.ppm blue logo blank
-    cd / || return
-    start_game
-    cd "$root" || return
-    [[ -n "$game_pid" ]] || return
-    for _ in $(seq 100); do
-        capture "$now" || continue
-        read -r blue _ < <(find_colour "$now" 40 120 8 8 000064)
-        logo=$(differing_pixels "$now" 32 64 576 48 "$work/logo.ppm")
-        read -r blank _ < <(find_colour "$now" 0 0 640 480 64FF64)
-        [[ "$blue" == 64 && "$logo" == 0 && "$blank" == 0 ]] && break
-        sleep 0.1
-    done
-    if [[ "$blue" == 64 && "$logo" == 0 && "$blank" == 0 ]]; then
+    local label=$1 blue logo blank
+    start_game / || return
+    if poll_for 10 title_from_data; then
         pass "$label: the title screen with its logo, run from /"
     else
         fail "$label: blue $blue/64, logo pixels off $logo, blank-fill pixels $blank"
