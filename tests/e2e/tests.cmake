@@ -34,6 +34,11 @@ if(TARGET kestrway)
     COMMAND ${CMAKE_CURRENT_LIST_DIR}/pause_test.sh $<TARGET_FILE:kestrway>
             $<TARGET_FILE:press_close_button> $<TARGET_FILE:read_hud_number>)
   set_tests_properties(e2e.pause PROPERTIES LABELS "e2e;sanitized" SKIP_RETURN_CODE 77 TIMEOUT 120)
+  # --record, --verify and --play with the real game.
+  add_test(NAME e2e.replay
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/replay_window_test.sh $<TARGET_FILE:kestrway>
+            $<TARGET_FILE:press_close_button> $<TARGET_FILE:read_hud_number>)
+  set_tests_properties(e2e.replay PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 120)
   # The display going away during play ends the game with status 1, in the
   # plain and the sanitizer builds alike (scripts/test.sh runs it in both).
   add_test(NAME e2e.display_loss

@@ -127,6 +127,8 @@ deadline_in() {  # seconds
 
 game_pid=
 window=
+# Options start_game passes to the game (none by default).
+game_options=()
 
 # The game's window once it is shown: SDL's carries the game's process id;
 # Wine's process is not the window's _NET_WM_PID, so Wine's is found by its
@@ -144,9 +146,9 @@ find_window() {
 # waits for its window; a game that could not reach the display is started
 # again. Its output goes to $work/game.log.
 start_game() {  # [working_folder]
-    local folder=${1:-.} command=("$game") tries=100
+    local folder=${1:-.} command=("$game" "${game_options[@]}") tries=100
     # Wine starts its server and its desktop first.
-    [[ "$game" == *.exe ]] && command=(wine "$game") tries=300
+    [[ "$game" == *.exe ]] && command=(wine "$game" "${game_options[@]}") tries=300
     for _ in 1 2 3; do
         (cd "$folder" && exec "${command[@]}") >"$work/game.log" 2>&1 &
         game_pid=$!
