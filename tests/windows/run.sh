@@ -80,6 +80,21 @@ count_checks "the window under Wine" \
 count_checks "--help and --version in the console under Wine" \
     timeout 300 xvfb-run -a tests/windows/console_test.sh build/windows "$scratch/console_parent.exe"
 
+# The committed recordings end as recorded in the Windows build too (no
+# window: Wine's server from the display tests above is not needed).
+wineserver -k 2>/dev/null
+wineserver -w
+for recording in tests/replays/*.krp bench/data/*.krp; do
+    path=$(winepath -w "$PWD/$recording")
+    report=$(cd build/windows && timeout 300 wine ./kestrway.exe --verify "$path" 2>&1 | tr -d '\r')
+    if [[ "$report" == *" all match"* ]]; then
+        note 1 0 "$(basename "$recording") verified under Wine"
+    else
+        echo "$report" | tail -n 5
+        note 0 1 "$(basename "$recording") verified under Wine"
+    fi
+done
+
 # The release zip, unpacked into an empty folder and played from there.
 packaging/windows/package.sh test "$scratch/dist" >/dev/null || exit 1
 mkdir "$scratch/unpacked"
