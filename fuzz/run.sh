@@ -40,38 +40,26 @@ if [[ ${#inputs[@]} -gt 0 ]]; then
 fi
 echo "fuzz_bmp: ${#inputs[@]} passed, 0 failed"
 
-# The map chunk reader, and the track, traffic and frames built on its codes.
-map_seconds=$(( (seconds + 1) / 2 ))
-map_corpus=fuzz/corpus/map
-map_work=fuzz-corpus-work/map
-mkdir -p "$map_work"
-echo "Fuzzing the map chunk reader for ${map_seconds} s"
-status=0
-build/fuzz/fuzz/fuzz_map_chunks -max_total_time="$map_seconds" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix=fuzz-corpus-work/ "$map_work" "$map_corpus" >"$map_work/../fuzz_map.log" 2>&1 || status=$?
-if [[ $status -ne 0 ]]; then
-    tail -n 60 "$map_work/../fuzz_map.log" >&2
-    echo "The map fuzzer failed (status $status); see the crash input in fuzz-corpus-work/" >&2
-    exit "$status"
-fi
-map_inputs=("$map_corpus"/*)
-build/fuzz/fuzz/fuzz_map_chunks "${map_inputs[@]}" >/dev/null 2>&1 || { build/fuzz/fuzz/fuzz_map_chunks "${map_inputs[@]}"; exit 1; }
-echo "fuzz_map_chunks: ${#map_inputs[@]} passed, 0 failed"
+# Fuzzes one more harness for the given seconds from its committed corpus,
+# then replays that corpus as a regression test.
+fuzz_from_corpus() {  # name seconds what
+    local name=$1 corpus=fuzz/corpus/$1 work=fuzz-corpus-work/$1 status=0
+    local fuzzer=build/fuzz/fuzz/fuzz_$1 log=fuzz-corpus-work/fuzz_$1.log
+    mkdir -p "$work"
+    echo "Fuzzing $3 for $2 s"
+    "$fuzzer" -max_total_time="$2" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix=fuzz-corpus-work/ "$work" "$corpus" >"$log" 2>&1 || status=$?
+    if [[ $status -ne 0 ]]; then
+        tail -n 60 "$log" >&2
+        echo "The $1 fuzzer failed (status $status); see the crash input in fuzz-corpus-work/" >&2
+        exit "$status"
+    fi
+    local inputs=("$corpus"/*)
+    "$fuzzer" "${inputs[@]}" >/dev/null 2>&1 || { "$fuzzer" "${inputs[@]}"; exit 1; }
+    echo "fuzz_$1: ${#inputs[@]} passed, 0 failed"
+}
 
+# The map chunk reader, and the track, traffic and frames built on its codes.
+fuzz_from_corpus map_chunks $(((seconds + 1) / 2)) "the map chunk reader"
 # The replay reader and playback from the snapshot with the recorded input.
-replay_seconds=$(( (seconds + 2) / 3 ))
-replay_corpus=fuzz/corpus/replay
-replay_work=fuzz-corpus-work/replay
-mkdir -p "$replay_work"
-echo "Fuzzing the replay reader and playback for ${replay_seconds} s"
-status=0
-build/fuzz/fuzz/fuzz_replay -max_total_time="$replay_seconds" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix=fuzz-corpus-work/ "$replay_work" "$replay_corpus" >"$replay_work/../fuzz_replay.log" 2>&1 || status=$?
-if [[ $status -ne 0 ]]; then
-    tail -n 60 "$replay_work/../fuzz_replay.log" >&2
-    echo "The replay fuzzer failed (status $status); see the crash input in fuzz-corpus-work/" >&2
-    exit "$status"
-fi
-replay_inputs=("$replay_corpus"/*)
-build/fuzz/fuzz/fuzz_replay "${replay_inputs[@]}" >/dev/null 2>&1 || { build/fuzz/fuzz/fuzz_replay "${replay_inputs[@]}"; exit 1; }
-echo "fuzz_replay: ${#replay_inputs[@]} passed, 0 failed"
+fuzz_from_corpus replay $(((seconds + 2) / 3)) "the replay reader and playback"

@@ -29,21 +29,20 @@ else
     passed=$((passed + 1))
 fi
 
-if tests/repo/check_layers.sh; then
-    echo "ok: includes point down the layers only"
-    passed=$((passed + 1))
-else
-    echo "FAILED: an include points up the layers or across the backends"
-    failed=$((failed + 1))
-fi
-
-if tests/repo/check_architecture.sh; then
-    echo "ok: docs/architecture.md names the tree as it is"
-    passed=$((passed + 1))
-else
-    echo "FAILED: docs/architecture.md and the tree differ"
-    failed=$((failed + 1))
-fi
+# Runs a check script of this folder and counts it.
+check() {  # script ok-message failure-message
+    if "tests/repo/$1"; then
+        echo "ok: $2"
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $3"
+        failed=$((failed + 1))
+    fi
+}
+check check_layers.sh "includes point down the layers only" \
+    "an include points up the layers or across the backends"
+check check_architecture.sh "docs/architecture.md names the tree as it is" \
+    "docs/architecture.md and the tree differ"
 
 echo "repo: $passed passed, $failed failed"
 [[ $failed == 0 ]]
