@@ -202,6 +202,17 @@ TEST_P(ReplayRoundTrip, VerifiedGamesEndAsTheLiveOnesDid) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, ReplayRoundTrip, ::testing::Values(3u, 11u, 29u));
 
+TEST(ReplayRecording, AFileThatCannotBeWrittenLeavesPlayAsItIs) {
+    const auto folder = std::filesystem::temp_directory_path() / "kestrway-no-such-folder";
+    std::filesystem::remove_all(folder);
+    const LiveRun unrecorded = recordRun(3, folder / "run.krp", 90.0);
+    EXPECT_FALSE(std::filesystem::exists(folder));
+    // The same run recorded where it can be: the game played the same.
+    const auto path = std::filesystem::temp_directory_path() / "kestrway-replay-written.krp";
+    EXPECT_TRUE(recordRun(3, path, 90.0).finalState == unrecorded.finalState);
+    std::filesystem::remove(path);
+}
+
 // Sets every field of the game's record and of its tables to something the
 // run could have left there, and moves the random generator on.
 void scramble(GameState& game, std::mt19937& random) {
