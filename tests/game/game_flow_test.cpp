@@ -171,8 +171,6 @@ TEST(GameFlow, FinishingAStageAddsTheBonusAndStartsTheNext) {
     });
     const GameState& game = harness.game();
     ASSERT_GT(finishedAt, 0);
-    // 383 rows of 32 pixels, mostly at 4 pixels a frame of 10 ms.
-    EXPECT_NEAR(finishedAt, 0.3 + 383 * 32 / 4 * 0.010, 0.3);
     // One bonus point lost every 30 frames.
     EXPECT_NEAR(bonusAtFinish, 200 - (finishedAt - 0.2) / 0.3, 2);
     EXPECT_EQ(game.score, bonusAtFinish);

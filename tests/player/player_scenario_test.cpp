@@ -1,5 +1,6 @@
 // The player's car driven through the real frame loop on a straight road:
-// to the finish, into a tree, over spanners and water, and in a tank's line.
+// to the finish, over spanners and water, into oncoming and standing
+// traffic, and in a tank's line.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -54,20 +55,6 @@ TEST_F(PlayerScenario, AClearRoadDrivenAtTopSpeedReachesTheFinish) {
               (std::array{5 + cruising + 1, cruising, int32_t{kStageCompleted}}));
     EXPECT_EQ((std::array{game->scrollRow, game->playerGear, game->damageLevel, game->score}),
               (std::array{399, 0, 0, 0}));
-}
-
-TEST_F(PlayerScenario, ATreeAheadStopsTheCarWithOnePointOfDamage) {
-    cell(*game, 390, 6) = kTree;  // 96 pixels ahead of the car's top
-    hold(kScanUp, 1, 1);
-    int32_t crashFrame = -1;
-    play(300, [&](int32_t frame) {
-        crashFrame = crashFrame < 0 && game->damageLevel > 0 ? frame : crashFrame;
-    });
-    // At speed 1 the boxes touch one pixel ahead after 96 - 1 pixels of road;
-    // standing against the tree then costs nothing more.
-    EXPECT_EQ((std::array{crashFrame, game->damageLevel, game->playerGear, game->scrollRow,
-                          game->scrollOffset}),
-              (std::array{1 + 95, 1, 0, 18, 31}));
 }
 
 TEST_F(PlayerScenario, SpannersRepairThenScoreAndWaterMakesABoatInSecondGear) {
