@@ -27,7 +27,7 @@ version=$(console_of console kestrway.exe --version)
 check $? "--version printed in the console it was started from ('$version')"
 
 help=$(console_of console kestrway.exe --help)
-grep -q -- '--version   print the version and exit' <<<"$help"
+grep -qE -- '--version +print the version and exit' <<<"$help"
 check $? "--help printed in the console it was started from ($(wc -l <<<"$help") lines)"
 
 output=$(mktemp -d)

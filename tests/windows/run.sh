@@ -40,6 +40,8 @@ for suite in kestrway_tests kestrway_web_tests kestrway_win32_tests; do
     listed=$( (cd build/windows/tests && wine "./$suite.exe" --gtest_list_tests) | grep -c '^  ')
     ok=$(grep -oE '^\[  PASSED  \] [0-9]+' "$log" | grep -oE '[0-9]+$' || echo 0)
     grep -E '^\[  FAILED  \]|Failure' "$log" | head -n 20
+    # A suite that did not run to its end says why at its end.
+    grep -q '^\[  PASSED  \]' "$log" || tail -n 15 "$log"
     note "$ok" "$((listed - ok))" "$suite under Wine"
 done
 # The same tests as the Linux build, where one has been built.
