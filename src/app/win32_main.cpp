@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "game/replay_run.h"
 #include "game/run_game.h"
@@ -16,7 +18,9 @@
 #include "platform/win32/system_clock.h"
 #include "state/game_state.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int runProgram(int argc, char** argv) {
     std::ostringstream answer;
     if (kestrway::answerInformationRequest(argc, argv, answer)) {
         kestrway::printToConsole(answer.str());
@@ -45,4 +49,22 @@ int main(int argc, char** argv) {
         return status;
     }
     kestrway::runGame(game, argc, argv);
+}
+
+}  // namespace
+
+// The command line as Windows keeps it, in UTF-16, so that file names in any
+// script reach the game whole: the narrow argv would be in the user's code
+// page, which cannot hold most of them. Every argument becomes UTF-8, as
+// every path in the game is.
+int wmain(int argc, wchar_t** wideArgv) {
+    // Static: the game reads them until the process ends.
+    static std::vector<std::string> arguments;
+    static std::vector<char*> argv;
+    for (int i = 0; i < argc; ++i) {
+        arguments.push_back(kestrway::utf8FromPath(std::filesystem::path(wideArgv[i])));
+    }
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    return runProgram(argc, argv.data());
 }

@@ -7,6 +7,8 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/kestrway.rc.in ${CMAKE_BINARY_DIR}/kest
 add_executable(kestrway_win32 WIN32 ${CMAKE_SOURCE_DIR}/src/app/win32_main.cpp ${KESTRWAY_WIN32_SOURCES}
                ${CMAKE_BINARY_DIR}/kestrway.rc)
 target_link_libraries(kestrway_win32 PRIVATE kestrway_core gdi32 winmm)
+# The entry is wmain: the command line in UTF-16, whatever the code page.
+target_link_options(kestrway_win32 PRIVATE -municode)
 set_target_properties(kestrway_win32 PROPERTIES OUTPUT_NAME kestrway)
 # The resource compiler takes the icon file by a name relative to this folder.
 set_property(SOURCE ${CMAKE_BINARY_DIR}/kestrway.rc APPEND PROPERTY INCLUDE_DIRECTORIES
