@@ -1,6 +1,7 @@
 // The looping sounds: the car's engine at idle (the game raises its pitch
 // with speed) and the boat's chugging. Every layer repeats a whole number of
 // times in the loop, so its last sample flows into its first.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -42,6 +43,23 @@ double beat(double phase, double riseFraction, double fallRate) {
     return std::exp(-(phase - riseFraction) * fallRate);
 }
 
+// Starts the loop where it passes closest to silence: the sound then begins
+// without a click, and its seam falls where the waveform is calm. Turning a
+// loop round keeps it a loop.
+void startNearSilence(std::vector<float>& loop) {
+    size_t best = 0;
+    float bestLevel = 2;
+    for (size_t n = 0; n < loop.size(); ++n) {
+        const float before = loop[(n + loop.size() - 1) % loop.size()];
+        const float level = std::abs(before) + std::abs(loop[n]);
+        if (level < bestLevel) {
+            bestLevel = level;
+            best = n;
+        }
+    }
+    std::rotate(loop.begin(), loop.begin() + static_cast<ptrdiff_t>(best), loop.end());
+}
+
 }  // namespace
 
 // 0.2 s: a 50 Hz pulse and its octave, ten cycles each beat, firing at 25 Hz
@@ -58,6 +76,7 @@ NamedSound engineSound() {
         mix[n] = static_cast<float>(firing * (body + 0.25 * noise[n]));
     }
     lowPass(mix, 900, true);
+    startNearSilence(mix);
     return {"engine", finishSound(mix, -7), true};
 }
 
@@ -74,6 +93,7 @@ NamedSound boatSound() {
         mix[n] = static_cast<float>(chug * (0.8 * thump + 0.6 * noise[n]) + hum);
     }
     lowPass(mix, 700, true);
+    startNearSilence(mix);
     return {"boat", finishSound(mix, -7), true};
 }
 
