@@ -9,7 +9,9 @@
 #include "platform/files.h"
 #include "platform/frame_hold.h"
 #include "platform/headless/headless.h"
+#include "platform/mixer.h"
 #include "platform/screen_device.h"
+#include "platform/sound_toggle.h"
 
 namespace kestrway {
 
@@ -34,6 +36,9 @@ struct TimedEvent {
 constexpr uint32_t kFocusEvent = 0xFFFFFFFFu;
 constexpr uint32_t kMinimiseEvent = 0xFFFFFFFEu;
 constexpr uint32_t kPauseKeyEvent = 0xFFFFFFFDu;
+constexpr uint32_t kSoundKeyEvent = 0xFFFFFFFCu;
+// A minute of 48,000 Hz sound, so a capture rarely grows inside a pass.
+constexpr size_t kCaptureReserve = 48000 * 60;
 
 struct HeadlessState {
     double clockStart = kClockStartSeconds;
@@ -47,6 +52,8 @@ struct HeadlessState {
     size_t nextEvent = 0;
     std::function<void()> hook;
     std::vector<uint32_t> window = std::vector<uint32_t>(kScreenWidth * kScreenHeight, 0);
+    int32_t soundFramesPerPass = 0;  // 0: not capturing
+    std::vector<int16_t> sound;
 };
 
 HeadlessState gState;
@@ -79,6 +86,8 @@ void presenterPass() {
                 focusChanged(gState.focused && !gState.minimised);
             } else if (event.code == kPauseKeyEvent) {
                 pauseKeyPressed();
+            } else if (event.code == kSoundKeyEvent) {
+                soundKeyPressed(backendSeconds());
             } else {
                 addKeyCode(event.code);
             }
@@ -98,6 +107,11 @@ void presenterPass() {
         });
     }
     if (!lockHeld) screenMutex().unlock();
+    if (gState.soundFramesPerPass > 0) {
+        const size_t start = gState.sound.size();
+        gState.sound.resize(start + static_cast<size_t>(gState.soundFramesPerPass));
+        mixAudio(gState.sound.data() + start, gState.soundFramesPerPass);
+    }
     ++gState.passes;
     if (gState.hook) gState.hook();
 }
@@ -142,6 +156,9 @@ void reset() {
     setScreenReleasedHook(nullptr);
     resetScreenDevice();
     closeAllFiles();
+    stopMixer();
+    setSoundMuted(false);
+    resetSoundLine();
     gState = HeadlessState{};
 }
 
@@ -184,6 +201,24 @@ void toggleMinimised(double atSeconds) {
 
 void pressPauseKey(double atSeconds) {
     addEvent(toMs(atSeconds), kPauseKeyEvent);
+}
+
+void pressSoundKey(double atSeconds) {
+    addEvent(toMs(atSeconds), kSoundKeyEvent);
+}
+
+void captureSound(int32_t deviceRate) {
+    gState.soundFramesPerPass = deviceRate * static_cast<int32_t>(kPassIntervalMs) / 1000;
+    gState.sound.clear();
+    gState.sound.reserve(kCaptureReserve);
+}
+
+std::span<const int16_t> capturedSound() {
+    return gState.sound;
+}
+
+int32_t soundFramesPerPass() {
+    return gState.soundFramesPerPass;
 }
 
 void setPassHook(std::function<void()> hook) {
