@@ -3,6 +3,7 @@
 // it, M and the pause silence the engine, and sound never changes the game.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <map>
@@ -115,6 +116,7 @@ PlayedGame playToDestruction(SoundSetup setup, const std::filesystem::path& data
     headless::holdKey(kScanSpace, 0.3, kGiveUpSeconds);
     headless::pressCloseButton(kGiveUpSeconds);
     if (setup == SoundSetup::MarkerClips) startMixerWithClips(kRate, markerClips());
+    if (setup == SoundSetup::DataFiles || setup == SoundSetup::MissingFiles) startMixer(kRate);
     if (setup != SoundSetup::None) headless::captureSound(kRate);
 
     PlayedGame played;
@@ -207,11 +209,16 @@ TEST(SoundGame, SoundNeverChangesTheGame) {
     const PlayedGame silent = playToDestruction(SoundSetup::None, KESTRWAY_DATA_DIR);
     const std::filesystem::path noSounds = dataWithoutSounds();
     for (const auto& [setup, data] : std::vector<std::pair<SoundSetup, std::filesystem::path>>{
-             {SoundSetup::MarkerClips, KESTRWAY_DATA_DIR}}) {
+             {SoundSetup::MarkerClips, KESTRWAY_DATA_DIR},
+             {SoundSetup::DataFiles, KESTRWAY_DATA_DIR},
+             {SoundSetup::MissingFiles, noSounds}}) {
         const PlayedGame sounding = playToDestruction(setup, data);
         EXPECT_EQ(sounding.passes.size(), silent.passes.size()) << static_cast<int>(setup);
         EXPECT_TRUE(sounding.passes == silent.passes) << static_cast<int>(setup);
         EXPECT_EQ(sounding.random, silent.random) << static_cast<int>(setup);
+        const bool heard = std::any_of(sounding.sound.begin(), sounding.sound.end(),
+                                       [](int16_t sample) { return sample != 0; });
+        EXPECT_EQ(heard, setup != SoundSetup::MissingFiles) << static_cast<int>(setup);
     }
     std::filesystem::remove_all(noSounds);
 }
