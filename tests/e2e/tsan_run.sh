@@ -36,6 +36,11 @@ trap 'rm -rf "$reports"' EXIT
 export TSAN_OPTIONS="halt_on_error=1:exitcode=66:log_path=$reports/tsan${TSAN_OPTIONS:+:$TSAN_OPTIONS}"
 
 status=0
+# The sound ring and the mixer between a game thread, an audio thread and a
+# third that mutes.
+cmake --build --preset tsan -j 2 --target sound_thread_test || exit 1
+echo "== the sound threads under ThreadSanitizer"
+build/tsan/tests/sound_thread_test || status=1
 for test in player_session_test.sh window_test.sh pause_test.sh; do
     echo "== $test under ThreadSanitizer"
     "$e2e_dir/$test" "$game" "$press_close" "$read_number"
