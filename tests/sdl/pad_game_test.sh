@@ -8,6 +8,8 @@ set -u
 source "$(dirname "$(realpath "$0")")/../e2e/window_harness.sh"
 run_in_xvfb "$0" "$@"
 command -v xdotool >/dev/null || { echo "missing tool: xdotool"; exit 1; }
+# For a sanitizer build: leaks of system libraries are not ours.
+export LSAN_OPTIONS="suppressions=$harness_dir/lsan_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 coproc GAME { exec "$1" "$2"; }
 game_pid=$GAME_PID
