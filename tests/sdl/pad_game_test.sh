@@ -4,7 +4,7 @@
 # or lets go of the keys it asks for on its standard output.
 # Usage: pad_game_test.sh <sdl_pad_game> <data folder>
 set -u
-# shellcheck source=../e2e/window_harness.sh
+# shellcheck source=../e2e/window_harness.sh source-path=SCRIPTDIR
 source "$(dirname "$(realpath "$0")")/../e2e/window_harness.sh"
 run_in_xvfb "$0" "$@"
 command -v xdotool >/dev/null || { echo "missing tool: xdotool"; exit 1; }
@@ -12,7 +12,8 @@ command -v xdotool >/dev/null || { echo "missing tool: xdotool"; exit 1; }
 export LSAN_OPTIONS="suppressions=$harness_dir/lsan_suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 coproc GAME { exec "$1" "$2"; }
-game_pid=$GAME_PID
+# shellcheck disable=SC2153
+game_pid=$GAME_PID  # set by coproc
 window=
 for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -n 1)
