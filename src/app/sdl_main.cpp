@@ -10,6 +10,7 @@
 #include "platform/command_line.h"
 #include "platform/data_folder.h"
 #include "platform/mixer.h"
+#include "platform/pad_rumble.h"
 #include "platform/program.h"
 #include "platform/replay_options.h"
 #include "platform/sdl/presenter.h"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     kestrway::setSoundMuted(options.mute);
+    // A pad rumbles when the car is hit or destroyed.
+    kestrway::listenForRumble();
     // Without a device the game plays on in silence.
     kestrway::openSdlAudio();
     std::thread gameThread([argc, argv] { kestrway::runGame(game, argc, argv); });

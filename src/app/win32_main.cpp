@@ -13,6 +13,7 @@
 #include "platform/data_folder.h"
 #include "platform/host_path.h"
 #include "platform/mixer.h"
+#include "platform/pad_rumble.h"
 #include "platform/replay_options.h"
 #include "platform/win32/console_output.h"
 #include "platform/win32/dpi_awareness.h"
@@ -50,6 +51,8 @@ int runProgram(int argc, char** argv) {
         return status;
     }
     kestrway::setSoundMuted(options.mute);
+    // A pad rumbles when the car is hit or destroyed.
+    kestrway::listenForRumble();
     kestrway::runGame(game, argc, argv);
 }
 

@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/pad_input.h"
+
 namespace kestrway::headless {
 
 // Thrown by endProgram; the harness catches it where the process would end.
@@ -52,6 +54,13 @@ void captureSound(int32_t deviceRate);
 std::span<const int16_t> capturedSound();
 // Samples per presenter pass while capturing.
 int32_t soundFramesPerPass();
+
+// A pad or touch source's state from that virtual time on, handed to the
+// translation by the pass due then; several at one time are handed over in
+// the order given (a press and its release within one pass).
+void setPad(int32_t source, const PadState& state, double atSeconds);
+// The source unplugged at that time.
+void removePad(int32_t source, double atSeconds);
 
 // Called after every presenter pass (for example to check invariants or to
 // script input from the game's state). Cleared by reset().

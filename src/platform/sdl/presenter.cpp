@@ -12,6 +12,7 @@
 #include "platform/sdl/presenter_requests.h"
 #include "platform/sdl/scan_codes.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/window_events.h"
 #include "platform/sound_toggle.h"
 
@@ -75,6 +76,7 @@ void runPass(Presenter& presenter) {
     while (SDL_PollEvent(&event) != 0) {
         if (event.type == SDL_AUDIODEVICEREMOVED) audioDeviceRemoved(event.adevice);
         translateEvent(event, input);
+        noteSdlPadEvent(event);
     }
     for (int32_t press = 0; press < input.soundKeyPresses; ++press) {
         soundKeyPressed(backendSeconds());
@@ -111,6 +113,7 @@ void runPass(Presenter& presenter) {
         if (focused) {
             setKeyStates(held);
         }
+        feedSdlPads();
         for (const uint32_t code : input.typedCodes) {
             addKeyCode(code);
         }
