@@ -10,6 +10,7 @@ import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
+import { addReplaySteps, downloadReplay, verifyDownloaded } from './replay_steps.mjs';
 import { boxDigest, drawCount, holdKey, holds, openPage, runSteps, sleep, waitForChange, waitForChanges,
          waitForColour, waitForNoColour, withBrowser } from './page_helper.mjs';
 
@@ -112,6 +113,11 @@ step('Escape held and released returns to the title', async ({ page }) => {
     await waitForColour(page, kTitleDot, kTitleBlue, 5000);
 });
 
+// The game just played was recorded in memory; the button offers it.
+step('"Download replay" gives the game played, and it verifies', async ({ browser, page, url }) => {
+    await verifyDownloaded(browser, url, await downloadReplay(page), 1);
+});
+
 // Losing the focus holds play under the "Paused" line and drops every held
 // key, so an Escape held at that moment reads as released once the focus
 // is back, and play returns to the title.
@@ -151,6 +157,8 @@ for (const loss of focusLosses) {
         await sleep(200);
     });
 }
+
+addReplaySteps(step, context, kScoreLabel, kLabelGreen);
 
 if (measure) {
     // Plays until the HUD goes (the car was wrecked) or the time is up;
@@ -290,6 +298,7 @@ async function main() {
     if (context.firstTitleMs !== undefined) {
         console.log(`first title frame: ${context.firstTitleMs.toFixed(0)} ms after navigation`);
     }
+    if (context.verifyTimes !== undefined) console.log(`verified on the page: ${context.verifyTimes}`);
     if (context.framesPerSecond !== undefined) {
         console.log(`frames per second: ${context.framesPerSecond.toFixed(2)} ` +
                     `(${context.bonusChanges} bonus changes in 15 s); ` +
