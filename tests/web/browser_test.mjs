@@ -6,10 +6,11 @@
 //   <site folder>     build/web (index.html, kestrway.js, .wasm, .data)
 //   <modules folder>  where npm installed puppeteer-core (build/web-test)
 //   --measure         also time the first title frame and the frame rate
-import { readFileSync } from 'node:fs';
+import { mkdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
+import { addControlSteps } from './controls_steps.mjs';
 import { addReplaySteps, downloadReplay, verifyDownloaded } from './replay_steps.mjs';
 import { boxDigest, drawCount, holdKey, holds, openPage, runSteps, sleep, waitForChange, waitForChanges,
          waitForColour, waitForNoColour, withBrowser } from './page_helper.mjs';
@@ -159,6 +160,10 @@ for (const loss of focusLosses) {
 }
 
 addReplaySteps(step, context, kScoreLabel, kLabelGreen);
+// The touch layout's screenshots, to look at after a run.
+const screenshots = path.join(modulesFolder, 'screenshots');
+mkdirSync(screenshots, { recursive: true });
+addControlSteps(step, screenshots);
 
 if (measure) {
     // Plays until the HUD goes (the car was wrecked) or the time is up;

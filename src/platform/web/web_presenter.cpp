@@ -4,6 +4,7 @@
 #include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/web/canvas.h"
+#include "platform/web/page_controls.h"
 #include "platform/web/web_focus.h"
 #include "platform/web/web_keyboard.h"
 
@@ -18,6 +19,9 @@ void startPresenting() {
 }
 
 void presenterPass() {
+    // The page's controls turn into key events here, before the keys are
+    // handed over below.
+    pollPageControls(framesInPlay());
     ScreenDevice& device = screenDevice();
     // One thread: the game sleeps between its frames, never inside its own
     // lock, but the lock is honoured in case a sleep ever lands there.
