@@ -3,6 +3,7 @@
 
 #include "platform/frame_hold.h"
 #include "platform/input_tap.h"
+#include "platform/pad_input.h"
 #include "platform/screen_device.h"
 
 namespace kestrway {
@@ -15,7 +16,9 @@ int32_t liveKeyState(int32_t scanCode) {
     ScreenDevice& device = screenDevice();
     if (!device.open || scanCode < 0 || scanCode >= kKeyStateCount) return 0;
     lockScreen();
-    const bool down = device.keyStates[static_cast<size_t>(scanCode)] != 0;
+    // The keyboard and every pad together, as one keyboard would be.
+    const bool down = device.keyStates[static_cast<size_t>(scanCode)] != 0 || padHoldsKey(scanCode);
+    if (down) notePadKeyRead(scanCode);
     unlockScreenUnmarked();
     return down ? -1 : 0;
 }
@@ -78,6 +81,7 @@ void setKeyStates(const std::array<uint8_t, kKeyStateCount>& states) {
 
 void focusChanged(bool attended) {
     screenDevice().keyStates.fill(0);
+    padsAttended(attended);
     markLinesChanged(0, kScreenHeight - 1);
     setWindowAttended(attended);
 }

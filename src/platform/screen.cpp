@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/frame_hold.h"
+#include "platform/pad_input.h"
 #include "platform/screen_device.h"
 #include "platform/windowless.h"
 
@@ -176,6 +177,7 @@ void resetScreenDevice() {
     gDevice = ScreenDevice{};
     gDevice.pages = std::move(pages);  // reused: tests open thousands of screens
     resetFrameHold();
+    resetPads();
 }
 
 }  // namespace kestrway

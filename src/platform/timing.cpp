@@ -5,6 +5,7 @@
 
 #include "platform/backend.h"
 #include "platform/frame_hold.h"
+#include "platform/pad_input.h"
 #include "platform/screen_device.h"
 #include "platform/windowless.h"
 
@@ -29,6 +30,7 @@ bool takeKeyPressed() {
 ErrorCode sleepMs(int32_t ms) {
     if (windowless()) return ErrorCode::kOk;
     noteFrameSleep();
+    notePadGameSleep();
     if (ms > 0) backendSleep(ms);
     if (framesHeld()) backendWaitWhileHeld();
     return ErrorCode::kOk;
@@ -37,6 +39,7 @@ ErrorCode sleepMs(int32_t ms) {
 ErrorCode sleepUntilKey(int32_t ms) {
     if (windowless()) return ErrorCode::kOk;
     noteKeyWaitSleep();
+    notePadGameSleep();
     if (ms == -1) {
         while (!takeKeyPressed()) backendSleep(kKeyCheckMs);
         return ErrorCode::kOk;

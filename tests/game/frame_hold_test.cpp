@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <map>
 #include <vector>
@@ -14,36 +13,10 @@
 #include "platform/headless/headless.h"
 #include "platform/keyboard.h"
 #include "support/game_harness.h"
+#include "support/game_snapshot.h"
 
 namespace kestrway {
 namespace {
-
-using Snapshot = std::vector<uint8_t>;
-
-template <typename T>
-void append(Snapshot& to, const T& value) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
-    to.insert(to.end(), bytes, bytes + sizeof(value));
-}
-
-// Every value and table a frame can change, as bytes.
-Snapshot snapshotOf(const GameState& game) {
-    Snapshot bytes;
-    for (const int32_t value :
-         {game.stageNumber, game.score, game.bonus, game.stageComplete, game.damageLevel,
-          game.playerX, game.playerY, game.playerGear, game.playerSpeed, game.playerVehicle,
-          game.scrollRow, game.scrollOffset, game.frameCounter, game.trafficPhase,
-          game.controls.upKeyLatch, game.controls.downKeyLatch, game.controls.fireCooldown}) {
-        append(bytes, value);
-    }
-    append(bytes, game.track);
-    append(bytes, game.spanners);
-    append(bytes, game.obstacles);
-    append(bytes, game.traffic.vehicles);
-    append(bytes, game.shots.shots);
-    append(bytes, game.explosions.explosions);
-    return bytes;
-}
 
 // Into play at 0.2 s, two gears up so the road and the traffic move; the
 // snapshots are taken at the first pass at or after each asked time.

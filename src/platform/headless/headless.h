@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#include "platform/pad_input.h"
+
 namespace kestrway::headless {
 
 // Thrown by endProgram; the harness catches it where the process would end.
@@ -39,6 +41,13 @@ void changeFocus(double atSeconds);
 void toggleMinimised(double atSeconds);
 // The P or Pause key goes down.
 void pressPauseKey(double atSeconds);
+
+// A pad or touch source's state from that virtual time on, handed to the
+// translation by the pass due then; several at one time are handed over in
+// the order given (a press and its release within one pass).
+void setPad(int32_t source, const PadState& state, double atSeconds);
+// The source unplugged at that time.
+void removePad(int32_t source, double atSeconds);
 
 // Called after every presenter pass (for example to check invariants or to
 // script input from the game's state). Cleared by reset().

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/frame_hold.h"
 #include "platform/headless/headless.h"
+#include "platform/pad_input.h"
 #include "platform/screen_device.h"
 
 namespace kestrway {
@@ -31,6 +32,13 @@ struct TimedEvent {
     uint32_t code;  // a key code, kFocusEvent, kMinimiseEvent or kPauseKeyEvent
 };
 
+struct PadEvent {
+    int64_t atMs;
+    int32_t source;
+    bool gone;
+    PadState state;
+};
+
 constexpr uint32_t kFocusEvent = 0xFFFFFFFFu;
 constexpr uint32_t kMinimiseEvent = 0xFFFFFFFEu;
 constexpr uint32_t kPauseKeyEvent = 0xFFFFFFFDu;
@@ -45,6 +53,8 @@ struct HeadlessState {
     std::vector<KeyHold> holds;
     std::vector<TimedEvent> events;  // in order of time
     size_t nextEvent = 0;
+    std::vector<PadEvent> padEvents;  // in order of time
+    size_t nextPadEvent = 0;
     std::function<void()> hook;
     std::vector<uint32_t> window = std::vector<uint32_t>(kScreenWidth * kScreenHeight, 0);
 };
@@ -61,6 +71,15 @@ void addEvent(int64_t atMs, uint32_t code) {
         gState.events.begin() + static_cast<std::ptrdiff_t>(gState.nextEvent), gState.events.end(),
         event, [](const TimedEvent& a, const TimedEvent& b) { return a.atMs < b.atMs; });
     gState.events.insert(at, event);
+}
+
+// After those already due at the same time, so a script's order holds.
+void addPadEvent(const PadEvent& event) {
+    auto at = std::upper_bound(
+        gState.padEvents.begin() + static_cast<std::ptrdiff_t>(gState.nextPadEvent),
+        gState.padEvents.end(), event,
+        [](const PadEvent& a, const PadEvent& b) { return a.atMs < b.atMs; });
+    gState.padEvents.insert(at, event);
 }
 
 void presenterPass() {
@@ -81,6 +100,15 @@ void presenterPass() {
                 pauseKeyPressed();
             } else {
                 addKeyCode(event.code);
+            }
+        }
+        while (gState.nextPadEvent < gState.padEvents.size() &&
+               gState.padEvents[gState.nextPadEvent].atMs <= gState.nowMs) {
+            const PadEvent& event = gState.padEvents[gState.nextPadEvent++];
+            if (event.gone) {
+                padSourceGone(event.source);
+            } else {
+                setPadState(event.source, event.state);
             }
         }
         if (gState.focused) {
@@ -122,7 +150,8 @@ void backendWaitWhileHeld() {
     // Virtual time runs on through the presenter passes, which bring the
     // scripted focus and pause key; with nothing scripted left, nothing could
     // ever end the hold, so the frames run on instead of hanging the test.
-    while (framesHeld() && gState.nextEvent < gState.events.size()) {
+    while (framesHeld() && (gState.nextEvent < gState.events.size() ||
+                            gState.nextPadEvent < gState.padEvents.size())) {
         backendSleep(static_cast<int32_t>(kPassIntervalMs));
     }
 }
@@ -184,6 +213,14 @@ void toggleMinimised(double atSeconds) {
 
 void pressPauseKey(double atSeconds) {
     addEvent(toMs(atSeconds), kPauseKeyEvent);
+}
+
+void setPad(int32_t source, const PadState& state, double atSeconds) {
+    addPadEvent(PadEvent{toMs(atSeconds), source, false, state});
+}
+
+void removePad(int32_t source, double atSeconds) {
+    addPadEvent(PadEvent{toMs(atSeconds), source, true, PadState{}});
 }
 
 void setPassHook(std::function<void()> hook) {

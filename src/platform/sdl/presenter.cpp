@@ -10,6 +10,7 @@
 #include "platform/sdl/present_step.h"
 #include "platform/sdl/presenter_requests.h"
 #include "platform/sdl/scan_codes.h"
+#include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/window_events.h"
 
 namespace kestrway {
@@ -69,6 +70,7 @@ void runPass(Presenter& presenter) {
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         translateEvent(event, input);
+        noteSdlPadEvent(event);
     }
     if (input.toggleFullscreen) {
         toggleFullscreen(presenter.window);
@@ -99,6 +101,7 @@ void runPass(Presenter& presenter) {
         if (focused) {
             setKeyStates(held);
         }
+        feedSdlPads();
         for (const uint32_t code : input.typedCodes) {
             addKeyCode(code);
         }

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/sdl/display_loss.h"
+#include "platform/sdl/sdl_pads.h"
 
 namespace kestrway {
 
@@ -41,6 +42,8 @@ bool startSdl() {
         return false;
     }
     if (driver != nullptr && SDL_strcmp(driver, "x11") == 0) endPromptlyOnDisplayLoss();
+    // Without the controller subsystem the game is played with the keyboard.
+    startSdlPads();
     return true;
 }
 
