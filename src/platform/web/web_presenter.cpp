@@ -19,9 +19,6 @@ void startPresenting() {
 }
 
 void presenterPass() {
-    // The page's controls turn into key events here, before the keys are
-    // handed over below.
-    pollPageControls(framesInPlay());
     ScreenDevice& device = screenDevice();
     // One thread: the game sleeps between its frames, never inside its own
     // lock, but the lock is honoured in case a sleep ever lands there.
@@ -29,6 +26,8 @@ void presenterPass() {
     if (!lockHeld) screenMutex().lock();
     if (device.open) {
         if (applyFocusChanges()) setKeyStates(heldKeys());
+        // After the focus: a pass that lost it hands the pads nothing.
+        feedPageControls(framesInPlay());
         deliverTypedKeys();
         takeChangedLineRuns(
             [&](int32_t first, int32_t last) { putScreenLines(device.work, first, last); });
