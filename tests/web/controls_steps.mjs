@@ -198,6 +198,14 @@ export function addControlSteps(step, outputFolder) {
             await page.evaluate((i) => Object.assign(stubPad.buttons[i], { pressed: false, value: 0 }), button);
             await sleep(40);
         };
+        // While the page is not attended the pad feeds nothing.
+        await page.evaluate(() => window.dispatchEvent(new Event('blur')));
+        await press(0, 150);
+        await sleep(200);
+        if (!(await holds(page, kTitleDot, kTitleBlue))) throw new Error('A was taken while unattended');
+        // A pass with the focus back and A up, then a fresh press.
+        await page.evaluate(() => window.dispatchEvent(new Event('focus')));
+        await sleep(100);
         await press(0);
         await waitForNoColour(page, kTitleDot, kTitleBlue);
         await press(9);
