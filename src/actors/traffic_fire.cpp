@@ -4,6 +4,7 @@
 
 #include "actors/shots.h"
 #include "actors/traffic.h"
+#include "platform/sound.h"
 
 namespace kestrway {
 
@@ -42,6 +43,7 @@ void stepTankFire(GameState& game, int32_t index) {
     if (aim == 0) return;
     tank.fireDelay = kTankReloadSteps;
     const ScreenPoint at = vehicleScreenPosition(game, tank);
+    playSound(SoundEffect::Rocket);
     if (aim > 0) {
         fireShot(game.shots, at.x, at.y + kRocketDownStart, 1, kRocketDownPicture, kEnemyShot);
     } else {

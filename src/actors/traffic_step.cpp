@@ -4,6 +4,7 @@
 #include "actors/explosions.h"
 #include "actors/shots.h"
 #include "actors/traffic.h"
+#include "platform/sound.h"
 
 namespace kestrway {
 
@@ -47,6 +48,7 @@ bool takeShotHit(GameState& game, Vehicle& vehicle) {
     if (--vehicle.hitPoints > 0) return false;
     if (hit == kPlayerHit) game.score += vehicle.kind == kTank ? kTankScore : kCivilianScore;
     startExplosion(game.explosions, at.x + kExplosionInset, at.y + kExplosionInset);
+    playSound(SoundEffect::Explosion);
     vehicle.kind = kNoVehicle;
     return true;
 }

@@ -6,6 +6,7 @@
 #include "actors/traffic.h"
 #include "platform/keyboard.h"
 #include "platform/screen.h"
+#include "platform/sound.h"
 #include "platform/timing.h"
 #include "player/player.h"
 #include "ui/hud.h"
@@ -22,6 +23,7 @@ constexpr int32_t kFrameSleepMs = 10;
 constexpr int32_t kCriticalDamage = 4;
 constexpr int32_t kDestroyingDamage = 5;
 constexpr uint32_t kDangerRed = 0xFFFF0000;
+constexpr int32_t kBoatVehicle = 1;
 
 void destroyPlayer(GameState& game) {
     const int32_t x = game.playerX;
@@ -33,6 +35,7 @@ void destroyPlayer(GameState& game) {
     startExplosion(game.explosions, x + 8, y + 8);
     game.playerSpeed = 0;
     game.playerGear = 0;
+    playSound(SoundEffect::CarExplosion);
 }
 
 }  // namespace
@@ -82,6 +85,10 @@ void updateAndDrawFrame(GameState& game, StageRun& run) {
         destroyPlayer(game);
         run.endReason = kPlayerDestroyed;
     }
+    // Told every frame; the sound side passes on only the changes.
+    setEngineSound(game.playerVehicle == kBoatVehicle ? EngineSound::Boat : EngineSound::Road,
+                   game.playerSpeed);
+    setAlarm(game.damageLevel == kCriticalDamage);
 }
 
 int32_t playFrame(GameState& game, StageRun& run) {

@@ -3,6 +3,7 @@
 
 #include "game/key_wait.h"
 #include "game/screens.h"
+#include "platform/sound.h"
 #include "ui/font_text.h"
 
 namespace kestrway {
@@ -12,6 +13,7 @@ void showGetReady(const GameState& game) {
     drawCentredText(font, 170, "Stage " + std::to_string(game.stageNumber));
     drawCentredText(font, 210, "Get Ready!");
     drawCentredText(font, 250, "Press Space to Start");
+    playSound(SoundEffect::GetReady);
     waitForSpace(QuitRule::kInterstitial);
 }
 
@@ -22,6 +24,7 @@ void showStageCompleted(GameState& game) {
     game.score += game.bonus;
     drawCentredText(font, 220, "Score : " + std::to_string(game.score));
     drawCentredText(font, 260, "Press Space to Continue");
+    playSound(SoundEffect::StageCompleted);
     waitForSpace(QuitRule::kInterstitial);
 }
 
@@ -32,6 +35,7 @@ void showGameOver(GameState& game) {
     drawCentredText(font, 260, "Press Space to Continue");
     if (game.score > game.highScore) game.highScore = game.score;
     game.previousScore = game.score;
+    playSound(SoundEffect::GameOver);
     waitForSpace(QuitRule::kInterstitial);
 }
 

@@ -5,6 +5,7 @@
 #include "game/screens.h"
 #include "platform/keyboard.h"
 #include "platform/program.h"
+#include "platform/sound.h"
 #include "platform/timing.h"
 
 namespace kestrway {
@@ -15,6 +16,9 @@ void waitKeyBufferEmpty() {
 }
 
 void waitForSpace(QuitRule rule) {
+    // Still screens have no engine and no alarm.
+    setEngineSound(EngineSound::Off, 0);
+    setAlarm(false);
     waitKeyBufferEmpty();
     bool escapeSeen = false;
     for (;;) {

@@ -5,6 +5,7 @@
 #include "game/screens.h"
 #include "platform/program.h"
 #include "platform/screen.h"
+#include "platform/sound.h"
 #include "platform/timing.h"
 #include "ui/hud.h"
 #include "world/road.h"
@@ -19,6 +20,8 @@ constexpr int32_t kWreckSleepMs = 20;
 // The destroyed car's last frames: the road stands still while shots and
 // explosions play out. No input is read.
 void showWreck(GameState& game) {
+    setEngineSound(EngineSound::Off, 0);
+    setAlarm(false);
     for (int32_t frame = 0; frame < kWreckFrames; ++frame) {
         drawFrame(game);
         sleepMs(kWreckSleepMs);

@@ -2,6 +2,7 @@
 // a lock of its own (taken inside the screen lock, never around it).
 #include "platform/frame_hold.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
@@ -16,6 +17,9 @@ struct FrameHold {
     bool closing = false;
     bool inPlay = false;
     bool changed = false;
+    // held() as of the last change, for readers that must not take the lock
+    // (the audio callback).
+    std::atomic<bool> heldNow{false};
 
     bool held() const { return inPlay && !closing && (paused || !attended); }
 };
@@ -37,6 +41,7 @@ void update(Change&& change) {
         std::lock_guard lock(state.mutex);
         const bool before = state.held();
         change(state);
+        state.heldNow.store(state.held(), std::memory_order_relaxed);
         if (state.held() != before) {
             state.changed = true;
             lifted = before;
@@ -79,9 +84,7 @@ void closeRequested() {
 }
 
 bool framesHeld() {
-    FrameHold& state = hold();
-    std::lock_guard lock(state.mutex);
-    return state.held();
+    return hold().heldNow.load(std::memory_order_relaxed);
 }
 
 bool takeHoldChanged() {
@@ -112,6 +115,7 @@ void resetFrameHold() {
     state.closing = false;
     state.inPlay = false;
     state.changed = false;
+    state.heldNow.store(false, std::memory_order_relaxed);
 }
 
 }  // namespace kestrway

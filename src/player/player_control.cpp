@@ -3,6 +3,7 @@
 #include "actors/shots.h"
 #include "actors/traffic.h"
 #include "platform/keyboard.h"
+#include "platform/sound.h"
 #include "player/player.h"
 
 namespace kestrway {
@@ -48,6 +49,7 @@ void steer(GameState& game, int32_t scanCode, int32_t step) {
 void crash(GameState& game) {
     game.playerGear = 0;
     ++game.damageLevel;
+    playSound(SoundEffect::Hit);
 }
 
 // A vehicle stops the car whenever they touch, but damages it once per
@@ -75,17 +77,24 @@ void updatePlayer(GameState& game) {
 
     const int32_t centreX = game.playerX + kCarCentre;
     const int32_t centreY = game.playerY + kCarCentre;
+    const int32_t vehicleBefore = game.playerVehicle;
     if (tileAtScreen(game, centreX, centreY) == kWater) {
         if (game.playerGear > kBoatTopGear) game.playerGear = kBoatTopGear;
         game.playerVehicle = kBoatVehicle;
     } else {
         game.playerVehicle = kCarVehicle;
     }
+    if (game.playerVehicle != vehicleBefore) {
+        playSound(game.playerVehicle == kBoatVehicle ? SoundEffect::WaterIn
+                                                     : SoundEffect::WaterOut);
+    }
     if (collectSpannerAt(game, centreX, centreY) == 1) {
         if (game.damageLevel > 0) {
             --game.damageLevel;
+            playSound(SoundEffect::Spanner);
         } else {
             game.score += kSpannerScore;
+            playSound(SoundEffect::Bonus);
         }
     }
     game.playerSpeed = speedForGear(game.playerGear);
@@ -101,6 +110,7 @@ void updatePlayer(GameState& game) {
         // The reload starts even when the shot table is full and nothing leaves.
         controls.fireCooldown = kFireReload;
         fireShot(game.shots, game.playerX, game.playerY, -1, 0, kPlayerShot);
+        playSound(SoundEffect::Shot);
     }
 }
 

@@ -1,6 +1,7 @@
 // Drawing the player's car or boat, and the enemy shots that reach it.
 #include "actors/explosions.h"
 #include "actors/shots.h"
+#include "platform/sound.h"
 #include "player/player.h"
 
 namespace kestrway {
@@ -18,6 +19,7 @@ void drawPlayer(GameState& game) {
         startExplosion(game.explosions, game.playerX + kExplosionInset,
                        game.playerY + kExplosionInset);
         ++game.damageLevel;
+        playSound(SoundEffect::Hit);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/image.h"
 #include "platform/random.h"
 #include "platform/screen.h"
+#include "platform/sound.h"
 
 namespace kestrway {
 
@@ -75,6 +76,7 @@ void drawRows(GameState& game) {
                              kEnemyShot);
                 fireSideShot(game.shots, x + kTowerShotOffset, y + kTowerShotOffset, -1,
                              kEnemyShot);
+                playSound(SoundEffect::TowerRound);
             }
         }
     }

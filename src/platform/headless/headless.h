@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
 
 #include "platform/pad_input.h"
@@ -41,6 +42,18 @@ void changeFocus(double atSeconds);
 void toggleMinimised(double atSeconds);
 // The P or Pause key goes down.
 void pressPauseKey(double atSeconds);
+// The M key goes down: sound off or on (the game itself never sees it).
+void pressSoundKey(double atSeconds);
+
+// Sound in virtual time: from now on every presenter pass, after applying its
+// input, mixes 10 ms at deviceRate (the mixer must be started by the test,
+// with startMixer or its own clips) and keeps the samples. Off after reset(),
+// which also stops the mixer and turns the mute off.
+void captureSound(int32_t deviceRate);
+// Every sample mixed since captureSound, 10 ms per presenter pass.
+std::span<const int16_t> capturedSound();
+// Samples per presenter pass while capturing.
+int32_t soundFramesPerPass();
 
 // A pad or touch source's state from that virtual time on, handed to the
 // translation by the pass due then; several at one time are handed over in

@@ -9,8 +9,10 @@
 #include "platform/files.h"
 #include "platform/frame_hold.h"
 #include "platform/headless/headless.h"
+#include "platform/mixer.h"
 #include "platform/pad_input.h"
 #include "platform/screen_device.h"
+#include "platform/sound_toggle.h"
 
 namespace kestrway {
 
@@ -42,6 +44,9 @@ struct PadEvent {
 constexpr uint32_t kFocusEvent = 0xFFFFFFFFu;
 constexpr uint32_t kMinimiseEvent = 0xFFFFFFFEu;
 constexpr uint32_t kPauseKeyEvent = 0xFFFFFFFDu;
+constexpr uint32_t kSoundKeyEvent = 0xFFFFFFFCu;
+// A minute of 48,000 Hz sound, so a capture rarely grows inside a pass.
+constexpr size_t kCaptureReserve = 48000 * 60;
 
 struct HeadlessState {
     double clockStart = kClockStartSeconds;
@@ -57,6 +62,8 @@ struct HeadlessState {
     size_t nextPadEvent = 0;
     std::function<void()> hook;
     std::vector<uint32_t> window = std::vector<uint32_t>(kScreenWidth * kScreenHeight, 0);
+    int32_t soundFramesPerPass = 0;  // 0: not capturing
+    std::vector<int16_t> sound;
 };
 
 HeadlessState gState;
@@ -98,6 +105,8 @@ void presenterPass() {
                 focusChanged(gState.focused && !gState.minimised);
             } else if (event.code == kPauseKeyEvent) {
                 pauseKeyPressed();
+            } else if (event.code == kSoundKeyEvent) {
+                soundKeyPressed(backendSeconds());
             } else {
                 addKeyCode(event.code);
             }
@@ -126,6 +135,11 @@ void presenterPass() {
         });
     }
     if (!lockHeld) screenMutex().unlock();
+    if (gState.soundFramesPerPass > 0) {
+        const size_t start = gState.sound.size();
+        gState.sound.resize(start + static_cast<size_t>(gState.soundFramesPerPass));
+        mixAudio(gState.sound.data() + start, gState.soundFramesPerPass);
+    }
     ++gState.passes;
     if (gState.hook) gState.hook();
 }
@@ -171,6 +185,9 @@ void reset() {
     setScreenReleasedHook(nullptr);
     resetScreenDevice();
     closeAllFiles();
+    stopMixer();
+    setSoundMuted(false);
+    resetSoundLine();
     gState = HeadlessState{};
 }
 
@@ -221,6 +238,24 @@ void setPad(int32_t source, const PadState& state, double atSeconds) {
 
 void removePad(int32_t source, double atSeconds) {
     addPadEvent(PadEvent{toMs(atSeconds), source, true, PadState{}});
+}
+
+void pressSoundKey(double atSeconds) {
+    addEvent(toMs(atSeconds), kSoundKeyEvent);
+}
+
+void captureSound(int32_t deviceRate) {
+    gState.soundFramesPerPass = deviceRate * static_cast<int32_t>(kPassIntervalMs) / 1000;
+    gState.sound.clear();
+    gState.sound.reserve(kCaptureReserve);
+}
+
+std::span<const int16_t> capturedSound() {
+    return gState.sound;
+}
+
+int32_t soundFramesPerPass() {
+    return gState.soundFramesPerPass;
 }
 
 void setPassHook(std::function<void()> hook) {
