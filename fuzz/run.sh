@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzzers (clang, ASan+UBSan): the BMP loader's, fuzzed for about
 # a minute from the BMP Suite and the committed corpus, then the map chunk
-# reader's and the replay reader's for less; each committed corpus is
-# replayed once more as a regression test. Any crash fails the run.
+# reader's, the replay reader's and the WAV loader's for less; each committed
+# corpus is replayed once more as a regression test. Any crash fails the run.
 # KESTRWAY_FUZZ_SECONDS changes the fuzzing time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +12,7 @@ corpus=fuzz/corpus/bmp
 work=fuzz-corpus-work/bmp
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)" --target fuzz_bmp fuzz_map_chunks fuzz_replay
+cmake --build --preset fuzz -j "$(nproc)" --target fuzz_bmp fuzz_map_chunks fuzz_replay fuzz_wav
 fuzzer=build/fuzz/fuzz/fuzz_bmp
 
 seeds=("$corpus")
@@ -63,3 +63,5 @@ fuzz_from_corpus() {  # name seconds what
 fuzz_from_corpus map_chunks $(((seconds + 1) / 2)) "the map chunk reader"
 # The replay reader and playback from the snapshot with the recorded input.
 fuzz_from_corpus replay $(((seconds + 2) / 3)) "the replay reader and playback"
+# The WAV loader, through its file front end.
+fuzz_from_corpus wav $(((seconds + 3) / 4)) "the WAV loader"

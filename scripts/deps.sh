@@ -15,10 +15,10 @@ FLAGS="$*"
 # --- Playing: the compiler, CMake, SDL2 and Xlib (the display-loss handler).
 packages=(g++ cmake ninja-build pkg-config libsdl2-dev libx11-dev)
 
-# --- The test suite: GoogleTest, the data generator's FreeType and font,
+# --- The test suite: GoogleTest, the data generator's FreeType, zlib and font,
 # benchmarks, clang's fuzzer and sanitizers, and the real-window tools.
 if has_flag --test; then
-    packages+=(libgtest-dev libfreetype-dev fonts-dejavu-core libbenchmark-dev clang
+    packages+=(libgtest-dev libfreetype-dev zlib1g-dev fonts-dejavu-core libbenchmark-dev clang
         libclang-rt-14-dev clang-format xvfb xauth xdotool x11-apps x11-utils imagemagick git)
 fi
 # --- The pause test: a window manager, so the window can lose its focus and

@@ -4,7 +4,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, the real window under
 # ThreadSanitizer, the browser version in headless Chromium, the Windows
 # version under Wine, the release packages (made, started under Xvfb,
-# validated), and the BMP, map and replay readers' fuzzers.
+# validated), and the BMP, map, replay and WAV readers' fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --test
@@ -64,7 +64,7 @@ tests/package/run.sh | tee "$log"
 total=$((total + $(grep -oE '^package: [0-9]+ passed' "$log" | grep -oE '[0-9]+')))
 # --- end of the release packages
 
-echo "== Fuzzing the BMP, map and replay readers"
+echo "== Fuzzing the BMP, map, replay and WAV readers"
 fuzz/run.sh
 total=$((total + 3))
 

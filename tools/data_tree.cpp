@@ -1,4 +1,4 @@
-// Writes the whole generated data tree: gfx/, fonts/ and map/ under one root folder.
+// Writes the whole generated data tree: gfx/, fonts/, map/ and sfx/ under one root folder.
 #include "data_tree.h"
 
 #include <stdexcept>
@@ -11,7 +11,10 @@
 #include "map_writer.h"
 #include "pictures.h"
 #include "pixel_art.h"
+#include "sound_synth.h"
+#include "sounds.h"
 #include "title_font.h"
+#include "wav_writer.h"
 
 namespace kestrway {
 namespace {
@@ -62,12 +65,20 @@ void writeMaps(const std::filesystem::path& root) {
     }
 }
 
+void writeSounds(const std::filesystem::path& root) {
+    for (const NamedSound& sound : allSounds()) {
+        writeOutputFile(root, "sfx/" + sound.name + ".wav",
+                        encodeWav16Mono(sound.samples, kSoundRate));
+    }
+}
+
 }  // namespace
 
 void writeDataTree(const std::filesystem::path& root) {
     writePictures(root);
     writeFonts(root);
     writeMaps(root);
+    writeSounds(root);
 }
 
 }  // namespace kestrway

@@ -1,4 +1,4 @@
-// Writes the whole generated data tree: gfx/, fonts/ and map/ under one root folder.
+// Writes the whole generated data tree: gfx/, fonts/, map/ and sfx/ under one root folder.
 #pragma once
 
 #include <filesystem>

@@ -1,5 +1,6 @@
-// kestrway_datagen: writes the game's data tree (gfx/, fonts/, map/), the built-in font include
-// and the program's icon (as a pixel include, as SVG and as a Windows icon file).
+// kestrway_datagen: writes the game's data tree (gfx/, fonts/, map/, sfx/), the built-in font
+// include, the program's icon (as a pixel include, as SVG and as a Windows icon file) and the
+// pictures of the sounds' waveforms.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -12,7 +13,10 @@
 #include "app_icon.h"
 #include "builtin_font.h"
 #include "data_tree.h"
+#include "file_output.h"
 #include "font_files.h"
+#include "sound_pictures.h"
+#include "sounds.h"
 #include "windows_icon.h"
 
 namespace {
@@ -23,6 +27,7 @@ struct Options {
     std::optional<std::filesystem::path> appIconFile;
     std::optional<std::filesystem::path> iconSvgFile;
     std::optional<std::filesystem::path> windowsIconFile;
+    std::optional<std::filesystem::path> soundPictureFolder;
 };
 
 std::optional<Options> parseOptions(int argc, char** argv) {
@@ -37,6 +42,8 @@ std::optional<Options> parseOptions(int argc, char** argv) {
             options.iconSvgFile = argv[++i];
         } else if (arg == "--windows-icon" && i + 1 < argc) {
             options.windowsIconFile = argv[++i];
+        } else if (arg == "--sound-pictures" && i + 1 < argc) {
+            options.soundPictureFolder = argv[++i];
         } else if (!arg.starts_with("--") && !options.outputRoot) {
             options.outputRoot = arg;
         } else {
@@ -44,7 +51,7 @@ std::optional<Options> parseOptions(int argc, char** argv) {
         }
     }
     if (!options.outputRoot && !options.builtinFontFile && !options.appIconFile &&
-        !options.iconSvgFile && !options.windowsIconFile) {
+        !options.iconSvgFile && !options.windowsIconFile && !options.soundPictureFolder) {
         return std::nullopt;
     }
     return options;
@@ -66,7 +73,8 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr,
                      "usage: kestrway_datagen [<output-root>] [--builtin-font <file>] "
-                     "[--app-icon <file>] [--icon-svg <file>] [--windows-icon <file>]\n");
+                     "[--app-icon <file>] [--icon-svg <file>] [--windows-icon <file>] "
+                     "[--sound-pictures <folder>]\n");
         return 2;
     }
     try {
@@ -88,6 +96,12 @@ int main(int argc, char** argv) {
         if (options->windowsIconFile) {
             writeTextFile(*options->windowsIconFile,
                           kestrway::formatWindowsIcon(kestrway::drawAppIcon()));
+        }
+        if (options->soundPictureFolder) {
+            for (const kestrway::NamedSound& sound : kestrway::allSounds()) {
+                kestrway::writeOutputFile(*options->soundPictureFolder, sound.name + ".png",
+                                          kestrway::drawWaveform(sound.samples));
+            }
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "kestrway_datagen: %s\n", error.what());

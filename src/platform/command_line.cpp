@@ -27,6 +27,7 @@ constexpr std::string_view kHelpText =
     "The game reads its pictures, font and maps from gfx/, fonts/ and map/ in the\n"
     "working directory when it holds them; otherwise from the program's own folder,\n"
     "then <program folder>/../share/kestrway, then <program folder>/../share/games/kestrway.\n"
+    "Its sounds come from sfx/ in the same place; without them it plays silently.\n"
     "Without --record it writes nothing.\n"
     "\n"
     "  --record FILE   play as usual and record every game of the run into FILE\n"

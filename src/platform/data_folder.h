@@ -1,5 +1,7 @@
 // Where the game's pictures, font and maps are found: the working directory
-// when it holds them, otherwise the copy installed with the program.
+// when it holds them, otherwise the copy installed with the program. Its
+// sounds are read from sfx/ in the same folder, but a folder without them
+// still counts (a missing sound is silence).
 #pragma once
 
 #include <string>

@@ -85,6 +85,19 @@ if ((${#missing[@]} == 0)) && head -n 1 "$deb_dir/usr/share/doc/kestrway/copyrig
 else
     fail "the .deb lacks: ${missing[*]:-} (or its copyright is not machine-readable)"
 fi
+# Every sound in both packages, as committed.
+sounds_off=()
+for sound in data/sfx/*.wav; do
+    for copy in "$deb_dir/usr/share/games/kestrway/sfx/${sound##*/}" \
+        "$tar_dir/kestrway-$version/sfx/${sound##*/}"; do
+        cmp -s "$sound" "$copy" || sounds_off+=("${copy#"$work"/}")
+    done
+done
+if ((${#sounds_off[@]} == 0)); then
+    pass "both packages hold the $(ls data/sfx/*.wav | wc -l) sounds of data/sfx"
+else
+    fail "missing or different in the packages: ${sounds_off[*]}"
+fi
 if dpkg-deb -f "$deb" Depends | grep -q 'libsdl2-2.0-0'; then
     pass "the .deb depends on SDL2: $(dpkg-deb -f "$deb" Depends)"
 else

@@ -103,6 +103,11 @@ done
 packaging/windows/package.sh test "$scratch/dist" >/dev/null || exit 1
 mkdir "$scratch/unpacked"
 unzip -q "$scratch/dist/kestrway-test-windows-x64.zip" -d "$scratch/unpacked"
+if diff -r data/sfx "$scratch/unpacked/kestrway-test-windows-x64/sfx" >/dev/null; then
+    note 1 0 "the zip holds the sounds of data/sfx"
+else
+    note 0 1 "the zip holds the sounds of data/sfx"
+fi
 count_checks "the unpacked zip under Wine" \
     timeout 300 tests/windows/wine_window_test.sh "$scratch/unpacked/kestrway-test-windows-x64" \
     "$scratch/press_close_button" "$scratch/read_hud_number"

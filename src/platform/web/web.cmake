@@ -25,7 +25,8 @@ set(KESTRWAY_WEB_ASYNCIFY "-sASYNCIFY;-sASYNCIFY_IGNORE_INDIRECT=1" CACHE STRING
 target_compile_options(kestrway_core PUBLIC -sDISABLE_EXCEPTION_CATCHING=0)
 
 file(GLOB_RECURSE KESTRWAY_WEB_DATA CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/data/gfx/* ${CMAKE_SOURCE_DIR}/data/fonts/* ${CMAKE_SOURCE_DIR}/data/map/*)
+  ${CMAKE_SOURCE_DIR}/data/gfx/* ${CMAKE_SOURCE_DIR}/data/fonts/* ${CMAKE_SOURCE_DIR}/data/map/*
+  ${CMAKE_SOURCE_DIR}/data/sfx/*)
 target_link_options(kestrway_web PRIVATE
   ${KESTRWAY_WEB_ASYNCIFY}
   -sENVIRONMENT=web
@@ -41,7 +42,8 @@ target_link_options(kestrway_web PRIVATE
   -sALLOW_MEMORY_GROWTH=0
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/gfx@/gfx"
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/fonts@/fonts"
-  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/map@/map")
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/map@/map"
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/sfx@/sfx")
 set_property(TARGET kestrway_web APPEND PROPERTY LINK_DEPENDS ${KESTRWAY_WEB_DATA})
 
 add_custom_command(OUTPUT ${KESTRWAY_WEB_OUTPUT_DIR}/index.html
