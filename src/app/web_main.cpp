@@ -10,6 +10,7 @@
 
 #include "game/replay_run.h"
 #include "game/run_game.h"
+#include "platform/pad_rumble.h"
 #include "platform/replay_options.h"
 #include "platform/web/web_replay.h"
 #include "state/game_state.h"
@@ -33,5 +34,7 @@ int main(int argc, char** argv) {
         kestrway::web::announceVerification(status);
         return status;
     }
+    // A pad's rumble follows the game's sound events.
+    kestrway::listenForRumble();
     kestrway::runGame(game, argc, argv);
 }

@@ -34,8 +34,9 @@ target_link_options(kestrway_web PRIVATE
   # A call that may throw goes through the page's JavaScript (invoke_*),
   # and a sleep beneath one must be able to unwind through it.
   "-sASYNCIFY_IMPORTS=['invoke_*']"
-  # The page puts replays into the file system and takes recordings out.
-  "-sEXPORTED_RUNTIME_METHODS=['FS']"
+  # The page puts replays into the file system and takes recordings out,
+  # and copies the mixer's samples out of memory.
+  "-sEXPORTED_RUNTIME_METHODS=['FS','HEAP16']"
   # A fixed size: the canvas image lives in this memory, and growing it
   # would move it.
   -sINITIAL_MEMORY=64MB

@@ -1,14 +1,24 @@
 // One presenter pass: keys and focus in, changed lines out.
 #include "platform/web/web_presenter.h"
 
+#include <string_view>
+
+#include "platform/backend.h"
 #include "platform/frame_hold.h"
 #include "platform/screen_device.h"
+#include "platform/sound_toggle.h"
 #include "platform/web/canvas.h"
 #include "platform/web/page_controls.h"
 #include "platform/web/web_focus.h"
 #include "platform/web/web_keyboard.h"
 
 namespace kestrway::web {
+namespace {
+
+// The sound line the page shows (the toggle's own constant text, or none).
+std::string_view gShownSoundLine;
+
+}  // namespace
 
 void startPresenting() {
     openCanvas();
@@ -34,6 +44,11 @@ void presenterPass() {
     }
     if (!lockHeld) screenMutex().unlock();
     if (takeHoldChanged()) showPausedLine(framesHeld());
+    const std::string_view line = soundLine(backendSeconds());
+    if (line != gShownSoundLine) {
+        gShownSoundLine = line;
+        showSoundLine(line);
+    }
 }
 
 }  // namespace kestrway::web
