@@ -233,4 +233,42 @@ export function addControlSteps(step, outputFolder) {
         await page.close();
         if (problems.length > 0) throw new Error(problems.join('; '));
     });
+
+    // The recording's first game takes hits, then the car is destroyed about
+    // nine seconds in; played back, its sound events reach the pad's rumble.
+    step('a gamepad rumbles briefly on a hit and longer when the car is destroyed', async ({ browser, url }) => {
+        const recording = readFileSync(path.join(repository, 'bench/data/ten-minutes.krp'));
+        const problems = [];
+        const page = await openPage(browser, problems);
+        await page.setRequestInterception(true);
+        page.on('request', (request) => (request.url().endsWith('/replays/rumble.krp')
+            ? request.respond({ contentType: 'application/octet-stream', body: recording })
+            : request.continue()));
+        await page.evaluateOnNewDocument(() => {
+            window.rumbles = [];
+            const vibrationActuator = {
+                playEffect: (type, effect) => {
+                    rumbles.push({ type, duration: effect.duration, strength: effect.strongMagnitude });
+                    return Promise.resolve('complete');
+                },
+            };
+            const buttons = Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 }));
+            const pad = { index: 0, id: 'stub pad', connected: true, mapping: 'standard', timestamp: 0,
+                          axes: [0, 0, 0, 0], buttons, vibrationActuator };
+            navigator.getGamepads = () => [pad, null, null, null];
+        });
+        await page.goto(`${url}?replay=replays/rumble.krp`);
+        await page.waitForFunction(() => rumbles.some((rumble) => rumble.duration > 500), { timeout: 20000 })
+            .catch(() => { throw new Error('no long rumble within 20 s'); });
+        const seen = await page.evaluate(() => rumbles);
+        const long = seen.findIndex((rumble) => rumble.duration > 500);
+        const hits = seen.slice(0, long);
+        if (hits.length === 0 || !hits.every((rumble) => rumble.duration < seen[long].duration &&
+                                                         rumble.strength < seen[long].strength)) {
+            throw new Error(`rumbles: ${JSON.stringify(seen)}`);
+        }
+        if (!seen.every((rumble) => rumble.type === 'dual-rumble')) throw new Error(JSON.stringify(seen));
+        await page.close();
+        if (problems.length > 0) throw new Error(problems.join('; '));
+    });
 }
