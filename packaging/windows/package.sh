@@ -45,6 +45,12 @@ Keys
   F11, Alt+Enter   toggle fullscreen
   The keypad's arrows work as the arrow keys.
 
+Gamepads
+  Xbox-type pads work through XInput, beside the keyboard, plugged in at
+  any time: D-pad or left stick for the arrows, A or the right trigger
+  for Space, Back for Escape, Start to pause (on the still screens:
+  continue). B does nothing. A pad rumbles when the car is hit.
+
 Licences
   Kestrway is free software under the MIT licence: see LICENSE.txt.
   The font pictures were rendered from the DejaVu fonts: see

@@ -173,7 +173,9 @@ void notePadKeyRead(int32_t scanCode) {
 }
 
 void padsAttended(bool attended) {
+    const bool lost = gPads.attended && !attended;
     gPads.attended = attended;
+    if (!lost) return;  // regained, or told again: held buttons stay as they are
     gPads.lingers = {};
     for (Source& pad : gPads.sources) {
         pad.blocked |= pad.down;

@@ -13,6 +13,7 @@
 #include "platform/win32/present_lines.h"
 #include "platform/win32/virtual_keys.h"
 #include "platform/win32/window_messages.h"
+#include "platform/win32/xinput_pads.h"
 
 namespace kestrway {
 namespace {
@@ -62,6 +63,7 @@ void runPass(Presenter& p) {
         if (input.focusChanged) applyFocusChange(p.focus);
         if (input.pausePressed) pauseKeyPressed();
         if (focused) setKeyStates(held);
+        feedXInputPads(GetTickCount64());
         for (int32_t i = 0; i < input.typedCount; ++i) {
             addKeyCode(input.typedCodes[static_cast<size_t>(i)]);
         }
@@ -150,6 +152,8 @@ DWORD WINAPI presenterThread(void* parameter) {
         return 1;
     }
     p.focus.active = GetActiveWindow() == p.window.handle;
+    // Without XInput the game is played with the keyboard.
+    startXInputPads();
     SetEvent(p.ready);
     for (;;) {
         handleMessages();
