@@ -9,9 +9,11 @@
 #include "game/run_game.h"
 #include "platform/command_line.h"
 #include "platform/data_folder.h"
+#include "platform/mixer.h"
 #include "platform/program.h"
 #include "platform/replay_options.h"
 #include "platform/sdl/presenter.h"
+#include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_setup.h"
 #include "state/game_state.h"
 
@@ -38,6 +40,9 @@ int main(int argc, char** argv) {
     if (!kestrway::startSdl()) {
         return EXIT_FAILURE;
     }
+    kestrway::setSoundMuted(options.mute);
+    // Without a device the game plays on in silence.
+    kestrway::openSdlAudio();
     std::thread gameThread([argc, argv] { kestrway::runGame(game, argc, argv); });
     // The process ends in the presenter through std::exit, which must not
     // find a joinable thread object.

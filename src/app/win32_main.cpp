@@ -12,6 +12,7 @@
 #include "platform/command_line.h"
 #include "platform/data_folder.h"
 #include "platform/host_path.h"
+#include "platform/mixer.h"
 #include "platform/replay_options.h"
 #include "platform/win32/console_output.h"
 #include "platform/win32/dpi_awareness.h"
@@ -48,6 +49,7 @@ int runProgram(int argc, char** argv) {
         kestrway::printToConsole(report.str());
         return status;
     }
+    kestrway::setSoundMuted(options.mute);
     kestrway::runGame(game, argc, argv);
 }
 

@@ -22,6 +22,7 @@ constexpr std::string_view kHelpText =
     "  Space            fire; on the still screens, continue\n"
     "  Escape           back to the title screen; on the title screen, quit\n"
     "  P, Pause         pause and resume play (play also pauses while away)\n"
+    "  M                sound off and on\n"
     "  F11, Alt+Enter   toggle fullscreen\n"
     "\n"
     "Gamepads: D-pad or left stick for the arrows, A or the right trigger for Space,\n"
@@ -37,6 +38,7 @@ constexpr std::string_view kHelpText =
     "  --play FILE     show the games recorded in FILE (Escape stops)\n"
     "  --verify FILE   replay FILE's games without a window, as fast as possible, and\n"
     "                  say whether each ends as recorded (status 0 all, 1 not, 2 unusable)\n"
+    "  --mute          start with sound off\n"
     "  --help          print this text and exit\n"
     "  --version       print the version and exit\n";
 

@@ -128,8 +128,9 @@ void addEngine(int32_t frames) {
         const int64_t index = position >> 16;
         const int32_t a = clip[static_cast<size_t>(index)];
         const int32_t b = clip[static_cast<size_t>(index + 1 < length ? index + 1 : 0)];
-        const auto fraction = static_cast<int32_t>(position & 0xFFFF);
-        gMixer.sums[static_cast<size_t>(i)] += (a + ((b - a) * fraction >> 16)) >> kEngineShift;
+        // 64-bit: a full-scale step times a 16-bit fraction passes 2^31.
+        const int64_t between = (int64_t{b - a} * (position & 0xFFFF)) >> 16;
+        gMixer.sums[static_cast<size_t>(i)] += static_cast<int32_t>(a + between) >> kEngineShift;
         position += step;
         if (position >= end) position -= end;
     }

@@ -16,6 +16,10 @@ std::string readReplayOptions(const std::vector<std::string>& arguments, ReplayO
     options = ReplayOptions{};
     for (size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        if (argument == "--mute") {
+            options.mute = true;
+            continue;
+        }
         ReplayMode mode = ReplayMode::kNone;
         for (const auto& [name, named] : kModes) {
             if (argument == name) mode = named;

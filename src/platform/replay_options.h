@@ -1,5 +1,5 @@
-// The replay options of the command line: --record FILE, --play FILE and
-// --verify FILE, one at a time. --help and --version are answered before.
+// The options of the command line: --record FILE, --play FILE and --verify
+// FILE, one at a time, and --mute. --help and --version are answered before.
 #pragma once
 
 #include <string>
@@ -12,6 +12,8 @@ enum class ReplayMode { kNone, kRecord, kPlay, kVerify };
 struct ReplayOptions {
     ReplayMode mode = ReplayMode::kNone;
     std::string path;
+    // Start with sound off (M turns it on).
+    bool mute = false;
 };
 
 // arguments[0] is the program. "" when they can be used; otherwise one line

@@ -21,7 +21,7 @@ void soundKeyPressed(double nowSeconds) {
 
 std::string_view soundLine(double nowSeconds) {
     if (nowSeconds >= gLineUntil.load(std::memory_order_relaxed)) return {};
-    return soundMuted() ? "Sound off" : "Sound on";
+    return soundMuted() ? kSoundOffLine : kSoundOnLine;
 }
 
 void resetSoundLine() {

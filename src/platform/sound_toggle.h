@@ -6,6 +6,9 @@
 
 namespace kestrway {
 
+constexpr std::string_view kSoundOffLine = "Sound off";
+constexpr std::string_view kSoundOnLine = "Sound on";
+
 // How long the window layer shows the line after M.
 constexpr double kSoundLineSeconds = 1.0;
 

@@ -50,3 +50,13 @@ if(TARGET kestrway)
   set_tests_properties(program.version PROPERTIES
     PASS_REGULAR_EXPRESSION "^Kestrway ${PROJECT_VERSION}\n$" TIMEOUT 10)
 endif()
+
+# The game's sound through SDL's disk audio driver, read back by find_sound.
+if(TARGET kestrway)
+  add_executable(find_sound ${CMAKE_CURRENT_LIST_DIR}/find_sound.cpp)
+  target_link_libraries(find_sound PRIVATE kestrway_core)
+  add_test(NAME e2e.sound
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/sound_test.sh $<TARGET_FILE:kestrway>
+            $<TARGET_FILE:find_sound> $<TARGET_FILE:read_hud_number>)
+  set_tests_properties(e2e.sound PROPERTIES LABELS e2e SKIP_RETURN_CODE 77 TIMEOUT 120)
+endif()

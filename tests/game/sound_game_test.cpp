@@ -3,7 +3,9 @@
 // it, M and the pause silence the engine, and sound never changes the game.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "platform/mixer_clips.h"
 #include "platform/random.h"
 #include "platform/screen.h"
+#include "platform/sound.h"
 #include "support/game_harness.h"
 
 namespace kestrway {
@@ -98,6 +101,8 @@ enum class SoundSetup { None, MarkerClips, DataFiles, MissingFiles };
 
 struct PlayedGame {
     std::vector<PassView> passes;
+    std::vector<double> passSeconds;
+    std::vector<double> raisedSeconds;   // each effect, when its rule raised it
     std::vector<int32_t> expectedMarks;  // per pass, from the game's state
     std::vector<int16_t> sound;
     RandomState random;
@@ -115,9 +120,13 @@ PlayedGame playToDestruction(SoundSetup setup, const std::filesystem::path& data
     headless::holdKey(kScanSpace, 0.3, kGiveUpSeconds);
     headless::pressCloseButton(kGiveUpSeconds);
     if (setup == SoundSetup::MarkerClips) startMixerWithClips(kRate, markerClips());
+    if (setup == SoundSetup::DataFiles || setup == SoundSetup::MissingFiles) startMixer(kRate);
     if (setup != SoundSetup::None) headless::captureSound(kRate);
 
     PlayedGame played;
+    static std::vector<double>* raised = nullptr;
+    raised = &played.raisedSeconds;
+    setSoundListener([](SoundEffect) { raised->push_back(headless::virtualSeconds()); });
     GameState previous;
     bool titleBefore = true;
     int32_t destroyedPass = -1;
@@ -125,6 +134,7 @@ PlayedGame playToDestruction(SoundSetup setup, const std::filesystem::path& data
     bool gameOverShown = false;
     harness.run([&](GameState& game) {
         const auto pass = static_cast<int32_t>(played.passes.size());
+        played.passSeconds.push_back(headless::virtualSeconds());
         played.passes.push_back(
             PassView{hashOf(snapshotOf(game)), pictureHash(), randomDrawCount()});
         int32_t marks = 0;
@@ -169,6 +179,7 @@ PlayedGame playToDestruction(SoundSetup setup, const std::filesystem::path& data
         previous.damageLevel = game.damageLevel;
         previous.traffic.vehicles = game.traffic.vehicles;
     });
+    setSoundListener(nullptr);
     played.random = randomState();
     const std::span<const int16_t> sound = headless::capturedSound();
     played.sound.assign(sound.begin(), sound.end());
@@ -201,17 +212,37 @@ TEST(SoundGame, EachSoundStartsInThePassOfTheFrameItsRuleActsIn) {
     for (const auto& [effect, level] : kLevels) {
         EXPECT_GT(heard[level], 0) << "effect " << static_cast<int>(effect) << " never sounded";
     }
+    // Latency: from the rule raising the event to the end of the first mix
+    // holding it (its presenter pass), plus one device buffer of at most
+    // 1,024 frames.
+    double worst = 0;
+    for (const double raised : played.raisedSeconds) {
+        const auto pass =
+            std::lower_bound(played.passSeconds.begin(), played.passSeconds.end(), raised + 1e-9);
+        ASSERT_NE(pass, played.passSeconds.end());
+        worst = std::max(worst, *pass - raised);
+    }
+    const double buffer = 1024.0 / kRate;
+    std::printf(
+        "%zu events: worst event to end of its mix %.1f ms, + a 1,024-frame buffer %.1f ms\n",
+        played.raisedSeconds.size(), worst * 1000, (worst + buffer) * 1000);
+    EXPECT_LE(worst + buffer, 0.050);
 }
 
 TEST(SoundGame, SoundNeverChangesTheGame) {
     const PlayedGame silent = playToDestruction(SoundSetup::None, KESTRWAY_DATA_DIR);
     const std::filesystem::path noSounds = dataWithoutSounds();
     for (const auto& [setup, data] : std::vector<std::pair<SoundSetup, std::filesystem::path>>{
-             {SoundSetup::MarkerClips, KESTRWAY_DATA_DIR}}) {
+             {SoundSetup::MarkerClips, KESTRWAY_DATA_DIR},
+             {SoundSetup::DataFiles, KESTRWAY_DATA_DIR},
+             {SoundSetup::MissingFiles, noSounds}}) {
         const PlayedGame sounding = playToDestruction(setup, data);
         EXPECT_EQ(sounding.passes.size(), silent.passes.size()) << static_cast<int>(setup);
         EXPECT_TRUE(sounding.passes == silent.passes) << static_cast<int>(setup);
         EXPECT_EQ(sounding.random, silent.random) << static_cast<int>(setup);
+        const bool heard = std::any_of(sounding.sound.begin(), sounding.sound.end(),
+                                       [](int16_t sample) { return sample != 0; });
+        EXPECT_EQ(heard, setup != SoundSetup::MissingFiles) << static_cast<int>(setup);
     }
     std::filesystem::remove_all(noSounds);
 }

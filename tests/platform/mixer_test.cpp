@@ -193,6 +193,19 @@ TEST_F(MixerTest, EnginePitchFollowsTheSpeedAndTheBoatHasItsOwnSound) {
     }
 }
 
+TEST_F(MixerTest, TheEngineInterpolatesAcrossFullScaleSteps) {
+    SoundClips clips;
+    clips[kEngineSlot] = SoundClip{{32767, -32768}, kRate};
+    startMixerWithClips(kRate, clips);
+    setEngineSound(EngineSound::Road, 3);  // 1.75 samples a step
+    const std::vector<int16_t> out = mix(3);
+    // At half level: the first sample, then 3/4 of the way from -32768 back
+    // up to 32767, then halfway down again.
+    EXPECT_EQ(out[0], 16383);
+    EXPECT_NEAR(out[1], 8191, 1);
+    EXPECT_NEAR(out[2], 0, 1);
+}
+
 TEST_F(MixerTest, TheAlarmRepeatsWhileOnAndStopsWhenOff) {
     SoundClips clips;
     clips[kAlarmSlot] = constantClip(700, kRate / 10);

@@ -155,6 +155,7 @@ TEST(ReplayOptions, OneModeWithItsFileOrOneLineSayingWhatIsWrong) {
         std::vector<std::string> arguments;
         ReplayMode mode;
         const char* problem;
+        bool mute = false;
     };
     const Case cases[] = {
         {{}, ReplayMode::kNone, ""},
@@ -166,6 +167,10 @@ TEST(ReplayOptions, OneModeWithItsFileOrOneLineSayingWhatIsWrong) {
         {{"--play", "a", "--verify", "b"}, ReplayMode::kNone, "one of --record"},
         {{"--fullscreen"}, ReplayMode::kNone, "unknown option '--fullscreen'"},
         {{"a.krp"}, ReplayMode::kNone, "unknown option 'a.krp'"},
+        {{"--mute"}, ReplayMode::kNone, "", true},
+        {{"--record", "a.krp", "--mute"}, ReplayMode::kRecord, "", true},
+        {{"--mute", "--play", "--mute"}, ReplayMode::kPlay, "", true},
+        {{"--record", "--mute", "a.krp"}, ReplayMode::kNone, "unknown option 'a.krp'"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> arguments = c.arguments;
@@ -176,6 +181,7 @@ TEST(ReplayOptions, OneModeWithItsFileOrOneLineSayingWhatIsWrong) {
         EXPECT_EQ(problem.empty(), std::string(c.problem).empty()) << problem;
         if (problem.empty()) {
             EXPECT_EQ(options.mode, c.mode);
+            EXPECT_EQ(options.mute, c.mute);
         }
     }
 }

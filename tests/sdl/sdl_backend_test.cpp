@@ -60,41 +60,46 @@ TEST(WindowEvents, EventsBecomeTypedCodesAndWindowActions) {
     const struct {
         std::vector<SDL_Event> events;
         std::vector<uint32_t> codes;
-        std::string actions;  // F toggle fullscreen, f focus changed, r redraw, pause presses
+        // F toggle fullscreen, f focus changed, r redraw, pause presses, M presses
+        std::string actions;
     } cases[] = {
         {{textInput("a Z"), textInput("\xC3\xA9x\xC2\xA0"), textInput("\u20ACb\U0001F697c"),
           textInput("\xC3\x64\x80\x65\xC3")},
          {'a', ' ', 'Z', 0xE9, 'x', 0xA0, 'b', 'c', 'd', 'e'},
-         "---0"},
+         "---00"},
         {{keyDown(SDL_SCANCODE_ESCAPE), keyDown(SDL_SCANCODE_ESCAPE, 1),
           keyDown(SDL_SCANCODE_KP_ENTER), keyDown(SDL_SCANCODE_BACKSPACE)},
          {27, 27, 13, 8},
-         "---0"},
+         "---00"},
         {{keyDown(SDL_SCANCODE_UP), keyDown(SDL_SCANCODE_DOWN, 1), keyDown(SDL_SCANCODE_F1),
           keyDown(SDL_SCANCODE_KP_4), keyDown(SDL_SCANCODE_KP_8, 0, KMOD_NUM),
           keyDown(SDL_SCANCODE_A), keyDown(SDL_SCANCODE_SPACE)},
          {0x48FF, 0x50FF, extendedKeyCode(59), 0x4BFF},
-         "---0"},
+         "---00"},
         {{windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_CLOSE), {SDL_QUIT}},
          {kCloseKeyCode, kCloseKeyCode, kCloseKeyCode},
-         "---0"},
+         "---00"},
         {{keyDown(SDL_SCANCODE_RETURN, 0, KMOD_LALT), windowEvent(SDL_WINDOWEVENT_EXPOSED)},
          {},
-         "F-r0"},
-        {{keyDown(SDL_SCANCODE_F11), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST)}, {}, "Ff-0"},
-        {{keyDown(SDL_SCANCODE_F11, 1), windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED)}, {}, "--r0"},
+         "F-r00"},
+        {{keyDown(SDL_SCANCODE_F11), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST)}, {}, "Ff-00"},
+        {{keyDown(SDL_SCANCODE_F11, 1), windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED)}, {}, "--r00"},
         {{keyDown(SDL_SCANCODE_P), keyDown(SDL_SCANCODE_P, 1), keyDown(SDL_SCANCODE_PAUSE)},
          {},
-         "---2"},
-        {{windowEvent(SDL_WINDOWEVENT_MINIMIZED)}, {}, "-f-0"},
-        {{windowEvent(SDL_WINDOWEVENT_RESTORED)}, {}, "-fr0"}};
+         "---20"},
+        {{keyDown(SDL_SCANCODE_M), keyDown(SDL_SCANCODE_M, 1), keyDown(SDL_SCANCODE_M)},
+         {},
+         "---02"},
+        {{windowEvent(SDL_WINDOWEVENT_MINIMIZED)}, {}, "-f-00"},
+        {{windowEvent(SDL_WINDOWEVENT_RESTORED)}, {}, "-fr00"}};
     for (const auto& [events, codes, actions] : cases) {
         WindowInput input;
         for (const SDL_Event& event : events) translateEvent(event, input);
         EXPECT_EQ(input.typedCodes, codes);
         EXPECT_EQ(
             std::string({input.toggleFullscreen ? 'F' : '-', input.focusChanged ? 'f' : '-',
-                         input.redraw ? 'r' : '-', static_cast<char>('0' + input.pausePresses)}),
+                         input.redraw ? 'r' : '-', static_cast<char>('0' + input.pausePresses),
+                         static_cast<char>('0' + input.soundKeyPresses)}),
             actions);
     }
 }
@@ -168,6 +173,29 @@ TEST(PresentStep, PausedLineCoversThePresentedPictureNotTheScreenPage) {
         ScreenDevice& screen = screenDevice();
         EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF80C040u),
                   kScreenWidth * kScreenHeight);
+
+        // The sound line after M: its own band lower down, the Paused one gone.
+        if (withRenderer) {
+            window.soundOffText =
+                createBandTextTexture(window.renderer, "Sound off", kSoundBandTop);
+            ASSERT_TRUE(window.soundOffText != nullptr);
+        }
+        markLinesChanged(0, kScreenHeight - 1);
+        takeChangedLines(window, false, false, "Sound off");
+        presentPicture(window, false, "Sound off");
+        if (withRenderer) {
+            ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
+                                              shown.data(), kScreenPitch));
+        } else {
+            shown = shownPixels(window);
+        }
+        EXPECT_EQ(at(10, 240), 0x80C040u) << "no Paused band";
+        EXPECT_LT(at(10, kSoundBandTop + 2) >> 8 & 0xFF, 0x40u) << "the sound band";
+        const auto soundRows = shown.begin() + kSoundBandTop * kScreenWidth;
+        EXPECT_GT(std::count_if(soundRows, soundRows + kPausedBandHeight * kScreenWidth,
+                                [](uint32_t p) { return (p & 0xFFFFFF) == 0xFFFFFF; }),
+                  200)
+            << "its words are written";
         destroySdlWindow(window);
     }
     SDL_Quit();

@@ -5,11 +5,13 @@ if(TARGET kestrway_win32)
   add_executable(kestrway_win32_tests
     ${CMAKE_CURRENT_LIST_DIR}/win32_backend_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/xinput_pads_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/wave_out_test.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/virtual_keys.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/window_messages.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/present_lines.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/system_clock.cpp
-    ${CMAKE_SOURCE_DIR}/src/platform/win32/xinput_pads.cpp)
+    ${CMAKE_SOURCE_DIR}/src/platform/win32/xinput_pads.cpp
+    ${CMAKE_SOURCE_DIR}/src/platform/win32/wave_out.cpp)
   target_include_directories(kestrway_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(kestrway_win32_tests PRIVATE kestrway_headless GTest::gtest GTest::gtest_main gdi32 winmm)
   gtest_discover_tests(kestrway_win32_tests DISCOVERY_TIMEOUT 60)

@@ -79,6 +79,9 @@ count_checks() {  # what, then the command
 count_checks "the window under Wine" \
     timeout 300 tests/windows/wine_window_test.sh build/windows "$scratch/press_close_button" "$scratch/read_hud_number"
 
+count_checks "sound under Wine" \
+    timeout 300 tests/windows/wine_sound_test.sh build/windows
+
 count_checks "--help and --version in the console under Wine" \
     timeout 300 xvfb-run -a tests/windows/console_test.sh build/windows "$scratch/console_parent.exe"
 

@@ -10,14 +10,16 @@ namespace {
 
 constexpr Uint8 kBandAlpha = static_cast<Uint8>(255 - kPausedBandShowThrough);
 
+constexpr std::string_view kPausedWord = "Paused";
+
 // Where the word lies in the band, found from the letters themselves.
-SDL_Rect wordArea() {
+SDL_Rect wordArea(std::string_view word, int32_t bandTop) {
     SDL_Rect area{kScreenWidth, kScreenHeight, 0, 0};
     int32_t right = 0;
     int32_t bottom = 0;
-    for (int32_t y = kPausedBandTop; y < kPausedBandTop + kPausedBandHeight; ++y) {
+    for (int32_t y = bandTop; y < bandTop + kPausedBandHeight; ++y) {
         for (int32_t x = 0; x < kScreenWidth; ++x) {
-            if (!pausedWordCovers(x, y)) continue;
+            if (!bandWordCovers(word, bandTop, x, y)) continue;
             area.x = std::min(area.x, x);
             area.y = std::min(area.y, y);
             right = std::max(right, x + 1);
@@ -32,12 +34,16 @@ SDL_Rect wordArea() {
 }  // namespace
 
 SDL_Texture* createPausedTextTexture(SDL_Renderer* renderer) {
-    const SDL_Rect area = wordArea();
+    return createBandTextTexture(renderer, kPausedWord, kPausedBandTop);
+}
+
+SDL_Texture* createBandTextTexture(SDL_Renderer* renderer, std::string_view word, int32_t bandTop) {
+    const SDL_Rect area = wordArea(word, bandTop);
     if (area.w <= 0 || area.h <= 0) return nullptr;
     std::vector<uint32_t> pixels(static_cast<size_t>(area.w) * static_cast<size_t>(area.h), 0u);
     for (int32_t y = 0; y < area.h; ++y) {
         for (int32_t x = 0; x < area.w; ++x) {
-            if (pausedWordCovers(area.x + x, area.y + y)) {
+            if (bandWordCovers(word, bandTop, area.x + x, area.y + y)) {
                 pixels[static_cast<size_t>(y) * static_cast<size_t>(area.w) +
                        static_cast<size_t>(x)] = 0xFFFFFFFFu;
             }
@@ -55,14 +61,19 @@ SDL_Texture* createPausedTextTexture(SDL_Renderer* renderer) {
 }
 
 void drawPausedLine(SDL_Renderer* renderer, SDL_Texture* text) {
-    const SDL_Rect band{0, kPausedBandTop, kScreenWidth, kPausedBandHeight};
+    drawBandLine(renderer, text, kPausedWord, kPausedBandTop);
+}
+
+void drawBandLine(SDL_Renderer* renderer, SDL_Texture* text, std::string_view word,
+                  int32_t bandTop) {
+    const SDL_Rect band{0, bandTop, kScreenWidth, kPausedBandHeight};
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, kBandAlpha);
     SDL_RenderFillRect(renderer, &band);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
     if (text == nullptr) return;
-    const SDL_Rect word = wordArea();
-    SDL_RenderCopy(renderer, text, nullptr, &word);
+    const SDL_Rect area = wordArea(word, bandTop);
+    SDL_RenderCopy(renderer, text, nullptr, &area);
 }
 
 }  // namespace kestrway

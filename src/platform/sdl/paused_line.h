@@ -12,10 +12,14 @@ namespace kestrway {
 // renderer; null if the renderer cannot make one (the band then shows alone).
 // Main thread, when the window is made.
 SDL_Texture* createPausedTextTexture(SDL_Renderer* renderer);
+// The same for any word in a band whose top row is bandTop.
+SDL_Texture* createBandTextTexture(SDL_Renderer* renderer, std::string_view word, int32_t bandTop);
 
 // A dark band across the middle of the picture with the word in it, in the
 // picture's 640x480 coordinates. Main thread, after the picture is copied
 // and before the present.
 void drawPausedLine(SDL_Renderer* renderer, SDL_Texture* text);
+void drawBandLine(SDL_Renderer* renderer, SDL_Texture* text, std::string_view word,
+                  int32_t bandTop);
 
 }  // namespace kestrway

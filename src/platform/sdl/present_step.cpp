@@ -6,6 +6,7 @@
 
 #include "platform/screen_device.h"
 #include "platform/sdl/paused_line.h"
+#include "platform/sound_toggle.h"
 
 namespace kestrway {
 
@@ -41,7 +42,7 @@ bool uploadChangedLines(SDL_Texture* texture) {
     return sent;
 }
 
-void presentWithRenderer(const SdlWindow& window, bool pausedLine) {
+void presentWithRenderer(const SdlWindow& window, bool pausedLine, std::string_view soundLine) {
     int width = 0;
     int height = 0;
     SDL_GetRendererOutputSize(window.renderer, &width, &height);
@@ -54,17 +55,21 @@ void presentWithRenderer(const SdlWindow& window, bool pausedLine) {
     }
     SDL_RenderCopy(window.renderer, window.texture, nullptr, nullptr);
     if (pausedLine) drawPausedLine(window.renderer, window.pausedText);
+    if (!soundLine.empty()) {
+        SDL_Texture* text = soundLine == kSoundOffLine ? window.soundOffText : window.soundOnText;
+        drawBandLine(window.renderer, text, soundLine, kSoundBandTop);
+    }
     SDL_RenderPresent(window.renderer);
 }
 
 // The changed rows straight from the screen page into the window's pixels.
-bool drawScaled(SdlWindow& window, bool pausedLine, bool whole) {
+bool drawScaled(SdlWindow& window, bool pausedLine, bool whole, std::string_view soundLine) {
     SDL_Surface* surface = SDL_GetWindowSurface(window.window);
     if (surface == nullptr) return false;
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
     window.drawnAreas = window.scaled->drawChangedLines(
         {static_cast<uint32_t*>(surface->pixels), surface->pitch / 4, surface->w, surface->h},
-        pausedLine, whole);
+        pausedLine, whole, soundLine);
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     return !window.drawnAreas.empty();
 }
@@ -78,16 +83,16 @@ void presentScaled(SdlWindow& window) {
 
 }  // namespace
 
-bool takeChangedLines(SdlWindow& window, bool pausedLine, bool whole) {
-    if (window.scaled) return drawScaled(window, pausedLine, whole);
+bool takeChangedLines(SdlWindow& window, bool pausedLine, bool whole, std::string_view soundLine) {
+    if (window.scaled) return drawScaled(window, pausedLine, whole, soundLine);
     return uploadChangedLines(window.texture);
 }
 
-void presentPicture(SdlWindow& window, bool pausedLine) {
+void presentPicture(SdlWindow& window, bool pausedLine, std::string_view soundLine) {
     if (window.scaled) {
         presentScaled(window);
     } else {
-        presentWithRenderer(window, pausedLine);
+        presentWithRenderer(window, pausedLine, soundLine);
     }
 }
 

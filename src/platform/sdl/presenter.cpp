@@ -5,13 +5,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/backend.h"
 #include "platform/frame_hold.h"
 #include "platform/screen_device.h"
 #include "platform/sdl/present_step.h"
 #include "platform/sdl/presenter_requests.h"
 #include "platform/sdl/scan_codes.h"
+#include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/window_events.h"
+#include "platform/sound_toggle.h"
 
 namespace kestrway {
 namespace {
@@ -25,6 +28,8 @@ struct Presenter {
     bool sendWholePicture = false;
     // Focused and not minimised, as last told to the core.
     bool attended = true;
+    // The sound line last drawn, so its coming and going is presented.
+    std::string_view soundLine;
     WindowInput input;
 };
 
@@ -69,9 +74,16 @@ void runPass(Presenter& presenter) {
     input.clear();
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
+        if (event.type == SDL_AUDIODEVICEREMOVED) audioDeviceRemoved(event.adevice);
         translateEvent(event, input);
         noteSdlPadEvent(event);
     }
+    for (int32_t press = 0; press < input.soundKeyPresses; ++press) {
+        soundKeyPressed(backendSeconds());
+    }
+    const std::string_view line = soundLine(backendSeconds());
+    const bool soundLineChanged = line != presenter.soundLine;
+    presenter.soundLine = line;
     if (input.toggleFullscreen) {
         toggleFullscreen(presenter.window);
         input.redraw = true;
@@ -113,10 +125,10 @@ void runPass(Presenter& presenter) {
         // has drawn nothing new.
         holdChanged = takeHoldChanged();
         pausedLine = framesHeld();
-        sent = takeChangedLines(presenter.window, pausedLine, input.redraw);
+        sent = takeChangedLines(presenter.window, pausedLine, input.redraw, line);
     }
-    if (sent || input.redraw || holdChanged) {
-        presentPicture(presenter.window, pausedLine);
+    if (sent || input.redraw || holdChanged || soundLineChanged) {
+        presentPicture(presenter.window, pausedLine, line);
     }
 }
 

@@ -12,8 +12,8 @@ namespace {
 
 constexpr size_t kRowBytes = static_cast<size_t>(kScreenWidth) * sizeof(uint32_t);
 
-bool inBand(int32_t row) {
-    return row >= kPausedBandTop && row < kPausedBandTop + kPausedBandHeight;
+bool inBand(int32_t row, int32_t bandTop = kPausedBandTop) {
+    return row >= bandTop && row < bandTop + kPausedBandHeight;
 }
 
 uint32_t* windowRow(const WindowPixels& window, int32_t y) {
@@ -87,8 +87,13 @@ ScaledPicture::ScaledPicture() : bandRow_(kScreenWidth, 0u) {
 
 const uint32_t* ScaledPicture::sourceRow(const uint32_t* page, int32_t row) {
     const uint32_t* pageRow = page + static_cast<size_t>(row) * kScreenWidth;
-    if (!pausedLine_ || !inBand(row)) return pageRow;
-    drawPausedBandRow(row, pageRow, bandRow_.data());
+    if (pausedLine_ && inBand(row)) {
+        drawPausedBandRow(row, pageRow, bandRow_.data());
+    } else if (!soundLine_.empty() && inBand(row, kSoundBandTop)) {
+        drawBandRow(soundLine_, kSoundBandTop, row, pageRow, bandRow_.data());
+    } else {
+        return pageRow;
+    }
     return bandRow_.data();
 }
 
@@ -158,7 +163,8 @@ void ScaledPicture::drawRows(const WindowPixels& window, const uint32_t* page, i
 }
 
 std::span<const SDL_Rect> ScaledPicture::drawChangedLines(const WindowPixels& window,
-                                                          bool pausedLine, bool whole) {
+                                                          bool pausedLine, bool whole,
+                                                          std::string_view soundLine) {
     if (fitPicture(window.width, window.height) != fit_) {
         relayout(window);
         whole = true;
@@ -166,6 +172,10 @@ std::span<const SDL_Rect> ScaledPicture::drawChangedLines(const WindowPixels& wi
     if (pausedLine != pausedLine_) {
         pausedLine_ = pausedLine;
         std::fill_n(pending_.begin() + kPausedBandTop, kPausedBandHeight, uint8_t{1});
+    }
+    if (soundLine != soundLine_) {
+        soundLine_ = soundLine;
+        std::fill_n(pending_.begin() + kSoundBandTop, kPausedBandHeight, uint8_t{1});
     }
     takeChangedLineRuns([&](int32_t first, int32_t last) {
         std::fill(pending_.begin() + first, pending_.begin() + last + 1, uint8_t{1});

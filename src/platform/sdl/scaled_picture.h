@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "platform/picture_fit.h"
@@ -36,11 +37,12 @@ class ScaledPicture {
     // Draws the screen page's changed lines into the window and clears their
     // flags; all of it, bars included, when `whole` or when the window's size
     // changed. While `pausedLine`, the "Paused" band is drawn over its rows
-    // (never into the page); showing or hiding it redraws those rows. Call
+    // (never into the page); showing or hiding it redraws those rows. The
+    // same for the sound line after M while `soundLine` is not empty. Call
     // with screenMutex() held: the page is read here. Returns the window
     // areas written, in `areas_`' first entries.
     std::span<const SDL_Rect> drawChangedLines(const WindowPixels& window, bool pausedLine,
-                                               bool whole);
+                                               bool whole, std::string_view soundLine = {});
 
   private:
     const uint32_t* sourceRow(const uint32_t* page, int32_t row);
@@ -50,6 +52,7 @@ class ScaledPicture {
 
     PictureFit fit_;
     bool pausedLine_ = false;
+    std::string_view soundLine_;
     // Picture rows still to draw this pass.
     std::array<uint8_t, kScreenHeight> pending_{};
     // One row of the band, made from the page's row under it when drawn.

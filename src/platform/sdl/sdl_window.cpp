@@ -9,6 +9,7 @@
 #include "platform/screen.h"
 #include "platform/sdl/paused_line.h"
 #include "platform/sdl/sdl_icon.h"
+#include "platform/sound_toggle.h"
 
 namespace kestrway {
 
@@ -126,7 +127,11 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
         destroySdlWindow(made);
         return false;
     }
-    if (made.renderer != nullptr) made.pausedText = createPausedTextTexture(made.renderer);
+    if (made.renderer != nullptr) {
+        made.pausedText = createPausedTextTexture(made.renderer);
+        made.soundOffText = createBandTextTexture(made.renderer, kSoundOffLine, kSoundBandTop);
+        made.soundOnText = createBandTextTexture(made.renderer, kSoundOnLine, kSoundBandTop);
+    }
     SDL_SetWindowMinimumSize(made.window, kScreenWidth / 4, kScreenHeight / 4);
     setSdlWindowIcon(made.window);
     SDL_StartTextInput();
@@ -135,8 +140,8 @@ bool createSdlWindow(std::string_view title, SdlWindow& out) {
 }
 
 void destroySdlWindow(SdlWindow& window) {
-    if (window.pausedText != nullptr) {
-        SDL_DestroyTexture(window.pausedText);
+    for (SDL_Texture* text : {window.pausedText, window.soundOffText, window.soundOnText}) {
+        if (text != nullptr) SDL_DestroyTexture(text);
     }
     if (window.texture != nullptr) {
         SDL_DestroyTexture(window.texture);

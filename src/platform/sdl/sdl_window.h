@@ -25,6 +25,9 @@ struct SdlWindow {
     SDL_Texture* texture = nullptr;
     // The word of the "Paused" line; may be null.
     SDL_Texture* pausedText = nullptr;
+    // The words of the sound line after M; may be null.
+    SDL_Texture* soundOffText = nullptr;
+    SDL_Texture* soundOnText = nullptr;
     // Set when there is no renderer.
     std::unique_ptr<ScaledPicture> scaled;
     // The window areas our scaler drew and has yet to send.

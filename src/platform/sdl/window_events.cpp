@@ -62,6 +62,10 @@ void translateKeyDown(const SDL_KeyboardEvent& key, WindowInput& input) {
         // P still types its letter below (as text); the pause is extra.
         ++input.pausePresses;
     }
+    if (scancode == SDL_SCANCODE_M && key.repeat == 0) {
+        // Like P, M still types its letter; no screen of the game answers it.
+        ++input.soundKeyPresses;
+    }
     if (enter) {
         input.typedCodes.push_back(kCodeEnter);
     } else if (scancode == SDL_SCANCODE_ESCAPE) {
@@ -109,6 +113,7 @@ void WindowInput::clear() {
     typedCodes.clear();
     focusChanged = false;
     pausePresses = 0;
+    soundKeyPresses = 0;
     toggleFullscreen = false;
     redraw = false;
 }

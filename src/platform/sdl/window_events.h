@@ -16,6 +16,8 @@ struct WindowInput {
     bool focusChanged = false;
     // Presses of P or Pause, each toggling the pause during play.
     int32_t pausePresses = 0;
+    // Presses of M, each turning sound off or on.
+    int32_t soundKeyPresses = 0;
     bool toggleFullscreen = false;
     // The window needs the picture again although no line changed (shown,
     // exposed or resized).

@@ -1,5 +1,5 @@
 // The platform seam on Windows: the game thread's side of the window, the
-// clock and the program's end.
+// sound device, the clock and the program's end.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include "platform/screen_device.h"
 #include "platform/win32/presenter.h"
 #include "platform/win32/system_clock.h"
+#include "platform/win32/wave_out.h"
 
 namespace kestrway {
 
@@ -19,6 +20,8 @@ void backendOpenWindow() {
         releaseFineTimer();
         std::exit(EXIT_FAILURE);
     }
+    // Without a sound device the game plays on silently.
+    if (!startWaveOut()) std::fprintf(stderr, "kestrway: no sound (no audio device opened)\n");
 }
 
 void backendTitleChanged() {
@@ -47,6 +50,7 @@ void backendEndProgram(int32_t exitCode) {
         screenMutex().unlock();
     }
     stopPresenter();
+    stopWaveOut();
     releaseFineTimer();
     // The presenter has ended: this is the only thread left.
     std::exit(exitCode);

@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# The real kestrway.exe's sound under Wine: Wine's waveOut plays through
+# ALSA, and ALSA's file plugin over a null device records what it plays
+# (16-bit mono at the program's 44,100 Hz). In play, Space's shot appears
+# in the recording at its level, well over the idling engine's; P holds play
+# and the recording falls silent; P again and the engine sounds once more;
+# M shows "Sound off" and silences it, M again "Sound on" and sound.
+# With an ALSA config that defines no device, Wine finds none: the game says
+# so in one line and plays on. WINEPREFIX must name a prefix made with wineboot.
+# Usage: wine_sound_test.sh GAME_FOLDER
+set -uo pipefail
+
+folder=$(realpath "$1")
+game=$folder/kestrway.exe
+# shellcheck source=../e2e/window_harness.sh
+source "$(dirname "$(realpath "$0")")/../e2e/window_harness.sh"
+
+run_in_xvfb "$0" "$@"
+prepare_session
+
+readonly kDarkBlue="0,0,100"
+# The shot peaks at -4 dBFS (20,700); the engine at idle, mixed at half its
+# level, at about 7,300. Between them: a sample over this is the shot.
+readonly kShotLevel=12000
+# What counts as silence: the mixer's output while play is held is zero.
+readonly kSilence=64
+recording=$work/out.raw
+cat >"$work/asound.conf" <<CONF
+pcm.nul { type null }
+pcm.!default { type file; slave.pcm "nul"; file "$recording"; format "raw" }
+CONF
+
+# The sound line's white letters in its band near the bottom of the picture.
+sound_line_in_frame() {
+    local white
+    read -r white _ < <(find_colour "$frame" 200 368 240 48 FFFFFF)
+    ((${white:-0} > 100))
+}
+no_sound_line() { ! sound_line_in_frame; }
+recorded_bytes() { stat -c %s "$recording" 2>/dev/null || echo 0; }
+# The largest sample's size between two byte offsets of the recording.
+peak_between() {  # from to
+    local from=$(($1 / 2 * 2)) to=$2
+    tail -c +"$((from + 1))" "$recording" | head -c "$((to - from))" | od -An -v -td2 -w2 |
+        awk 'BEGIN { peak = 0 } { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v } END { print peak }'
+}
+
+# From the title through Get Ready into play: the HUD's black column shows.
+start_play() {
+    wait_for_block 40 120 8 8 "$kDarkBlue" >/dev/null || return 1
+    focus_window
+    press_key space
+    poll_for 5 on_get_ready || return 1
+    press_key space
+    wait_for_block 600 400 8 8 "0,0,0" >/dev/null
+}
+
+export ALSA_CONFIG_PATH=$work/asound.conf
+if start_game && start_play; then
+    # Past Get Ready's jingle: the engine idles.
+    sleep 1
+    before=$(recorded_bytes)
+    press_key space
+    sleep 0.8
+    after=$(recorded_bytes)
+    shot=$(peak_between "$before" "$after")
+    if [[ "$after" -gt "$before" && "$shot" -gt "$kShotLevel" ]]; then
+        pass "Space in play: the shot is recorded (peak $shot in $(((after - before) / 2)) samples)"
+    else
+        fail "Space in play: peak ${shot:-none} over $(((after - before) / 2)) samples (want > $kShotLevel)"
+    fi
+    press_key p
+    poll_for 3 paused_line_in_frame
+    sleep 0.5
+    held_from=$(recorded_bytes)
+    sleep 1
+    held_to=$(recorded_bytes)
+    held=$(peak_between "$held_from" "$held_to")
+    if [[ "$held_to" -gt "$held_from" && "$held" -le "$kSilence" ]]; then
+        pass "P: silence while play is held (peak $held over $(((held_to - held_from) / 2)) samples)"
+    else
+        fail "P: peak ${held:-none} over $(((held_to - held_from) / 2)) samples while held"
+    fi
+    press_key p
+    poll_for 3 no_paused_line
+    sleep 0.3
+    resumed_from=$(recorded_bytes)
+    sleep 0.7
+    resumed=$(peak_between "$resumed_from" "$(recorded_bytes)")
+    if [[ "$resumed" -gt "$kSilence" ]]; then
+        pass "P again: the engine sounds again (peak $resumed)"
+    else
+        fail "P again: still silent (peak ${resumed:-none})"
+    fi
+    # M: "Sound off" over the picture and silence; M again: "Sound on" and sound.
+    press_key m
+    poll_for 3 sound_line_in_frame && off_line=shown || off_line=missing
+    sleep 0.3
+    muted_from=$(recorded_bytes)
+    sleep 1
+    muted_to=$(recorded_bytes)
+    muted=$(peak_between "$muted_from" "$muted_to")
+    if [[ "$off_line" == shown && "$muted_to" -gt "$muted_from" && "$muted" -le "$kSilence" ]]; then
+        pass "M: the sound line shows and the recording is silent (peak $muted)"
+    else
+        fail "M: line $off_line, peak ${muted:-none} over $(((muted_to - muted_from) / 2)) samples"
+    fi
+    # The line goes after a second; M brings it back saying "Sound on".
+    poll_for 3 no_sound_line
+    press_key m
+    poll_for 3 sound_line_in_frame && on_line=shown || on_line=missing
+    sleep 0.3
+    unmuted_from=$(recorded_bytes)
+    sleep 0.7
+    unmuted=$(peak_between "$unmuted_from" "$(recorded_bytes)")
+    if [[ "$on_line" == shown && "$unmuted" -gt "$kSilence" ]]; then
+        pass "M again: the line shows and sound returns (peak $unmuted)"
+    else
+        fail "M again: line $on_line, peak ${unmuted:-none}"
+    fi
+    stop_game
+fi
+
+# No device at all (an ALSA config that defines none): one line says so,
+# and the game plays.
+: >"$work/no_device.conf"
+export ALSA_CONFIG_PATH=$work/no_device.conf
+if start_game && start_play && wait_frames 2 && game_running; then
+    if grep -q "kestrway: no sound" "$work/game.log"; then
+        pass "without a sound device the game says so and plays"
+    else
+        fail "without a sound device: no line said so: $(grep kestrway "$work/game.log" | head -c 300)"
+    fi
+else
+    fail "without a sound device the game did not reach play: $(head -c 300 "$work/game.log")"
+fi
+stop_game
+
+finish_checks 6
