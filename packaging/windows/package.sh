@@ -42,6 +42,7 @@ Keys
   Space            fire; on the still screens, continue
   Escape           back to the title screen; on the title screen, quit
   P, Pause         pause and resume play (play also pauses while away)
+  M                sound off and on (kestrway.exe --mute starts with it off)
   F11, Alt+Enter   toggle fullscreen
   The keypad's arrows work as the arrow keys.
 

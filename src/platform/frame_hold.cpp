@@ -95,6 +95,12 @@ bool takeHoldChanged() {
     return changed;
 }
 
+bool framesInPlay() {
+    FrameHold& state = hold();
+    std::lock_guard lock(state.mutex);
+    return state.inPlay;
+}
+
 void waitUntilFramesRun() {
     FrameHold& state = hold();
     std::unique_lock lock(state.mutex);

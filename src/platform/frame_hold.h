@@ -25,6 +25,9 @@ void closeRequested();
 
 // True while the game's frames stay held (in play, and paused or away).
 bool framesHeld();
+// True while the game is in play (its last sleep was a frame's): the web
+// page shows its Escape button only then.
+bool framesInPlay();
 // True once after framesHeld() has changed: the window layer redraws its
 // "Paused" line.
 bool takeHoldChanged();

@@ -3,7 +3,7 @@
 # disk audio driver at the real rate (48,000 Hz, mono, 16-bit): with only
 # the shot's sound in its data, Space in play puts the shot's samples into
 # the file, unchanged, shortly after the key; with only the engine's, the
-# engine sounds in play and P and M each give silence until pressed again;
+# engine sounds in play and M and P each give silence until pressed again;
 # with SDL_AUDIODRIVER naming no usable driver the game starts and plays.
 # Usage: sound_test.sh GAME_BINARY FIND_SOUND_BINARY READ_HUD_NUMBER_BINARY
 set -uo pipefail
@@ -68,9 +68,10 @@ if start_play "$(folder_with_sounds shot)"; then
         fail "sound before the shot: $before"
     fi
     # The key is held 0.1 s and the game reads it once a frame; the first
-    # part of the file after $from may still have been in SDL's buffer.
+    # part of the file after $from may still have been in SDL's buffer. The
+    # plain build takes 40 to 70 ms here, the ThreadSanitizer build longer.
     if [[ -n "${of:-}" && "$matched" == "$of" && "$of" -gt 0 ]] &&
-        awk -v ms="$first_ms" 'BEGIN { exit !(ms >= 0 && ms < 250) }'; then
+        awk -v ms="$first_ms" 'BEGIN { exit !(ms >= 0 && ms < 500) }'; then
         pass "the shot's first $of samples are in the file, unchanged, ${first_ms} ms after Space went down"
     else
         fail "the shot's samples after Space: $seen"
@@ -80,39 +81,52 @@ else
     fail "could not start play with the shot's sound"
 fi
 
-# --- The engine, P and M
-if start_play "$(folder_with_sounds engine)"; then
-    # Sound over a stretch of play: the file between two moments.
-    sound_during() {  # seconds
-        local start
-        start=$(bytes_now)
-        sleep "$1"
-        sounding_of "$(sound_between "$start" "$(bytes_now)")"
-    }
-    playing=$(sound_during 0.5)
-    press_key p
-    sleep 0.3
-    paused=$(sound_during 0.5)
-    press_key p
-    sleep 0.3
-    resumed=$(sound_during 0.5)
+# --- The engine, M and P
+# Sound over a stretch of play: the non-silent samples written meanwhile.
+sound_during() {  # seconds
+    local start
+    start=$(bytes_now)
+    sleep "$1"
+    sounding_of "$(sound_between "$start" "$(bytes_now)")"
+}
+# A standing car can be wrecked by a tank lined up with it, which ends play
+# and its engine: the measures count only when play lasted through them
+# (the HUD still shows the bonus), else a new game (a new track) is tried.
+engine_measured=
+for attempt in 1 2 3; do
+    start_play "$(folder_with_sounds engine)" || break
+    playing=$(sound_during 0.3)
     press_key m
-    sleep 0.3
-    muted=$(sound_during 0.5)
+    sleep 0.2
+    muted=$(sound_during 0.3)
     press_key m
-    sleep 0.3
-    unmuted=$(sound_during 0.5)
-    echo "non-silent samples in 0.5 s: playing $playing, paused $paused, resumed $resumed, muted $muted, unmuted $unmuted"
-    if ((playing > kRate / 4 && resumed > kRate / 4 && unmuted > kRate / 4)); then
-        pass "the engine sounds in play, after the pause and after M again"
+    sleep 0.2
+    unmuted=$(sound_during 0.3)
+    press_key p
+    sleep 0.2
+    paused=$(sound_during 0.3)
+    press_key p
+    sleep 0.2
+    resumed=$(sound_during 0.3)
+    still_playing=$(next_bonus 2)
+    stop_game
+    echo "non-silent samples in 0.3 s: playing $playing, muted $muted, unmuted $unmuted, paused $paused, resumed $resumed"
+    if [[ -n "$still_playing" ]]; then
+        engine_measured=1
+        break
+    fi
+    echo "play ended during attempt $attempt; again with a new track"
+done
+if [[ -n "$engine_measured" ]]; then
+    if ((playing > kRate / 6 && unmuted > kRate / 6 && resumed > kRate / 6)); then
+        pass "the engine sounds in play, after M again and after the pause"
     else
         fail "the engine is not heard in play"
     fi
-    if [[ "$paused" == 0 ]]; then pass "P: silence"; else fail "P: $paused samples sounded"; fi
     if [[ "$muted" == 0 ]]; then pass "M: silence"; else fail "M: $muted samples sounded"; fi
-    stop_game
+    if [[ "$paused" == 0 ]]; then pass "P: silence"; else fail "P: $paused samples sounded"; fi
 else
-    fail "could not start play with the engine's sound"
+    fail "could not keep play going with the engine's sound"
 fi
 
 # --- No usable audio driver

@@ -2,7 +2,8 @@
 # Builds the game under ThreadSanitizer and runs the real-window tests against
 # it, so that the presenter thread and the game thread share the screen, the
 # key states and the key buffer for a whole player's session, through the
-# window's resizing and through play held while away or paused; any
+# window's resizing and through play held while away or paused, and the
+# audio callback's thread with the mixer and its event ring; any
 # ThreadSanitizer report fails the run.
 # Usage: tests/e2e/tsan_run.sh (from any folder; no arguments). Exits 0 when
 # every test passes with no report, 77 when Xvfb is missing, 1 otherwise.
@@ -14,7 +15,7 @@ cd "$e2e_dir/../.." || exit 1
 
 echo "== ThreadSanitizer build of the game"
 cmake --preset tsan >/dev/null || exit 1
-cmake --build --preset tsan -j 2 --target kestrway press_close_button read_hud_number || exit 1
+cmake --build --preset tsan -j 2 --target kestrway press_close_button read_hud_number find_sound || exit 1
 game=build/tsan/kestrway
 press_close=build/tsan/tests/press_close_button
 read_number=build/tsan/tests/read_hud_number
@@ -48,6 +49,14 @@ for test in player_session_test.sh window_test.sh pause_test.sh; do
     [[ "$result" == "$kSkipStatus" ]] && exit "$kSkipStatus"
     [[ "$result" == 0 ]] || status=1
 done
+
+# The audio callback's thread against the game and the presenter, with SDL's
+# disk driver as the device.
+echo "== sound_test.sh under ThreadSanitizer"
+"$e2e_dir/sound_test.sh" "$game" build/tsan/tests/find_sound "$read_number"
+result=$?
+[[ "$result" == "$kSkipStatus" ]] && exit "$kSkipStatus"
+[[ "$result" == 0 ]] || status=1
 
 if compgen -G "$reports/tsan*" >/dev/null; then
     echo "ThreadSanitizer reports:"

@@ -6,10 +6,13 @@
 //   <site folder>     build/web (index.html, kestrway.js, .wasm, .data)
 //   <modules folder>  where npm installed puppeteer-core (build/web-test)
 //   --measure         also time the first title frame and the frame rate
-import { readFileSync } from 'node:fs';
+import { mkdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
+import { addAudioGestureStep, addAudioSteps } from './audio_steps.mjs';
+import { addControlSteps } from './controls_steps.mjs';
+import { addReplaySteps, downloadReplay, verifyDownloaded } from './replay_steps.mjs';
 import { boxDigest, drawCount, holdKey, holds, openPage, runSteps, sleep, waitForChange, waitForChanges,
          waitForColour, waitForNoColour, withBrowser } from './page_helper.mjs';
 
@@ -33,6 +36,10 @@ const kTitleDot = { ...kTitleSpot, width: 1, height: 1 };
 const steps = [];
 const step = (name, run) => steps.push({ name, run });
 const context = { problems: [] };
+
+// First, while no page of the site has had a key press, tap or click: a
+// browser lets a site play sound once it has had one.
+addAudioGestureStep(step);
 
 step('the title screen appears', async ({ page, url }) => {
     await page.goto(url);
@@ -112,6 +119,11 @@ step('Escape held and released returns to the title', async ({ page }) => {
     await waitForColour(page, kTitleDot, kTitleBlue, 5000);
 });
 
+// The game just played was recorded in memory; the button offers it.
+step('"Download replay" gives the game played, and it verifies', async ({ browser, page, url }) => {
+    await verifyDownloaded(browser, url, await downloadReplay(page), 1);
+});
+
 // Losing the focus holds play under the "Paused" line and drops every held
 // key, so an Escape held at that moment reads as released once the focus
 // is back, and play returns to the title.
@@ -151,6 +163,12 @@ for (const loss of focusLosses) {
         await sleep(200);
     });
 }
+
+addReplaySteps(step, context, kScoreLabel, kLabelGreen);
+// The touch layout's screenshots, to look at after a run.
+const screenshots = path.join(modulesFolder, 'screenshots');
+mkdirSync(screenshots, { recursive: true });
+addControlSteps(step, screenshots);
 
 if (measure) {
     // Plays until the HUD goes (the car was wrecked) or the time is up;
@@ -281,22 +299,31 @@ step('opened from a file, the page explains itself', async ({ browser }) => {
     await page.close();
 });
 
+// Steps in a browser that lets pages play sound without a gesture.
+const soundSteps = [];
+addAudioSteps((name, run) => soundSteps.push({ name, run }), { kTitleDot, kTitleBlue, kScoreLabel, kLabelGreen });
+
 async function main() {
-    const { passed, failed } = await withBrowser(siteFolder, modulesFolder, async ({ browser, url }) => {
+    const inBrowser = (list, extraArguments) => withBrowser(siteFolder, modulesFolder, async ({ browser, url }) => {
         const page = await openPage(browser, context.problems);
         await page.setViewport({ width: 800, height: 640 });
-        return runSteps(steps, context, { browser, page, url });
-    });
+        return runSteps(list, context, { browser, page, url });
+    }, extraArguments);
+    const main = await inBrowser(steps, []);
+    const sound = await inBrowser(soundSteps, ['--autoplay-policy=no-user-gesture-required']);
+    const passed = main.passed + sound.passed;
+    const failed = main.failed + sound.failed;
     if (context.firstTitleMs !== undefined) {
         console.log(`first title frame: ${context.firstTitleMs.toFixed(0)} ms after navigation`);
     }
+    if (context.verifyTimes !== undefined) console.log(`verified on the page: ${context.verifyTimes}`);
     if (context.framesPerSecond !== undefined) {
         console.log(`frames per second: ${context.framesPerSecond.toFixed(2)} ` +
                     `(${context.bonusChanges} bonus changes in 15 s); ` +
                     `the game's work between two sleeps: ${context.workMs.toFixed(3)} ms`);
     }
     console.log(`web: ${passed} passed, ${failed} failed`);
-    process.exitCode = failed === 0 && passed === steps.length ? 0 : 1;
+    process.exitCode = failed === 0 && passed === steps.length + soundSteps.length ? 0 : 1;
 }
 
 await main();

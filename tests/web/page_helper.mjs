@@ -24,9 +24,10 @@ function startServer(folder) {
     });
 }
 
-// Serves the site, starts the browser with a profile of its own, runs `use`
-// with them, and takes everything down again, whatever `use` did.
-export async function withBrowser(siteFolder, modulesFolder, use) {
+// Serves the site, starts the browser with a profile of its own (and any
+// further switches), runs `use` with them, and takes everything down again,
+// whatever `use` did.
+export async function withBrowser(siteFolder, modulesFolder, use, extraArguments = []) {
     const puppeteer = createRequire(path.join(path.resolve(modulesFolder), 'package.json'))('puppeteer-core');
     const { server, url } = await startServer(siteFolder);
     const profile = mkdtempSync(path.join(tmpdir(), 'kestrway-chromium-'));
@@ -37,7 +38,7 @@ export async function withBrowser(siteFolder, modulesFolder, use) {
             headless: true,
             args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                    '--disable-background-networking', '--disable-component-update', '--disable-sync',
-                   `--user-data-dir=${profile}`],
+                   `--user-data-dir=${profile}`, ...extraArguments],
         });
         return await use({ browser, url });
     } finally {

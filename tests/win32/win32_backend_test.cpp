@@ -12,6 +12,7 @@
 #include "platform/keyboard.h"
 #include "platform/paused_band.h"
 #include "platform/screen_device.h"
+#include "platform/sound_toggle.h"
 #include "platform/win32/present_lines.h"
 #include "platform/win32/system_clock.h"
 #include "platform/win32/virtual_keys.h"
@@ -102,6 +103,24 @@ TEST(Win32Messages, ActivationAndDeactivationAreFocusChangesOnlyWhenTheStateFlip
     EXPECT_TRUE(input.focusChanged);
 }
 
+// P and M act once per press, not per repeat, and leave their letters to WM_CHAR.
+TEST(Win32Messages, PAndMActOncePerPress) {
+    WindowInput input;
+    WindowFocus focus;
+    EXPECT_FALSE(translateMessage(WM_KEYDOWN, 'M', 0, input, focus));
+    translateMessage(WM_KEYDOWN, 'M', kRepeat, input, focus);
+    translateMessage(WM_KEYDOWN, 'M', 0, input, focus);
+    EXPECT_EQ(input.soundKeyPresses, 2);
+    EXPECT_FALSE(input.pausePressed);
+    translateMessage(WM_KEYDOWN, 'P', kRepeat, input, focus);
+    EXPECT_FALSE(input.pausePressed);
+    translateMessage(WM_KEYDOWN, VK_PAUSE, 0, input, focus);
+    EXPECT_TRUE(input.pausePressed);
+    EXPECT_EQ(input.typedCount, 0);
+    input.clear();
+    EXPECT_EQ(input.soundKeyPresses, 0);
+}
+
 TEST(Win32Messages, AFullPassKeepsTheFirstCodesAndDropsTheRest) {
     WindowInput input;
     WindowFocus focus;
@@ -143,6 +162,7 @@ TEST(Win32Picture, PausedBandOverTheScaledPictureNotOnThePage) {
         EXPECT_FALSE(presentChangedLines(dc, picture)) << "nothing left to send";
         PausedBand band;
         presentPausedBand(dc, picture, band);
+        presentBandLine(dc, picture, kSoundOffLine, kSoundBandTop, band);
         GdiFlush();
 
         const auto* shown = static_cast<const uint32_t*>(bits);
@@ -157,18 +177,25 @@ TEST(Win32Picture, PausedBandOverTheScaledPictureNotOnThePage) {
             EXPECT_EQ(at(0, picture.top - 1), 0u) << "bar above";
             EXPECT_EQ(at(0, picture.top + picture.height), 0u) << "bar below";
         }
-        int32_t mismatches = 0;
-        int32_t white = 0;
-        for (int32_t y = bandTop; y < bandBottom; ++y) {
-            for (int32_t x = 0; x < width; ++x) {
-                const int32_t row = (y - picture.top) / scale;
-                const uint32_t expected = pausedWordCovers(x / scale, row) ? 0xFFFFFFu : 0x201008u;
-                mismatches += at(x, y) == expected ? 0 : 1;
-                white += expected == 0xFFFFFFu ? 1 : 0;
+        // Each band: the word white over the darkened colour.
+        for (const auto& [word, top] : {std::pair{std::string_view("Paused"), kPausedBandTop},
+                                        {kSoundOffLine, kSoundBandTop}}) {
+            int32_t mismatches = 0;
+            int32_t white = 0;
+            const int32_t first = picture.top + scale * top;
+            for (int32_t y = first; y < first + scale * kPausedBandHeight; ++y) {
+                for (int32_t x = 0; x < width; ++x) {
+                    const int32_t row = (y - picture.top) / scale;
+                    const uint32_t expected =
+                        bandWordCovers(word, top, x / scale, row) ? 0xFFFFFFu : 0x201008u;
+                    mismatches += at(x, y) == expected ? 0 : 1;
+                    white += expected == 0xFFFFFFu ? 1 : 0;
+                }
             }
+            EXPECT_EQ(mismatches, 0) << word;
+            EXPECT_GT(white, 200 * scale * scale) << word;
         }
-        EXPECT_EQ(mismatches, 0);
-        EXPECT_GT(white, 200 * scale * scale);
+        EXPECT_EQ(at(0, picture.top + scale * kSoundBandTop - 1), 0x804020u);
         EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF804020u),
                   kScreenWidth * kScreenHeight);
 

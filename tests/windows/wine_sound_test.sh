@@ -3,7 +3,8 @@
 # ALSA, and ALSA's file plugin over a null device records what it plays
 # (16-bit mono at the program's 44,100 Hz). In play, Space's shot appears
 # in the recording at its level, well over the idling engine's; P holds play
-# and the recording falls silent; P again and the engine sounds once more.
+# and the recording falls silent; P again and the engine sounds once more;
+# M shows "Sound off" and silences it, M again "Sound on" and sound.
 # With an ALSA config that defines no device, Wine finds none: the game says
 # so in one line and plays on. WINEPREFIX must name a prefix made with wineboot.
 # Usage: wine_sound_test.sh GAME_FOLDER
@@ -29,6 +30,13 @@ pcm.nul { type null }
 pcm.!default { type file; slave.pcm "nul"; file "$recording"; format "raw" }
 CONF
 
+# The sound line's white letters in its band near the bottom of the picture.
+sound_line_in_frame() {
+    local white
+    read -r white _ < <(find_colour "$frame" 200 368 240 48 FFFFFF)
+    ((${white:-0} > 100))
+}
+no_sound_line() { ! sound_line_in_frame; }
 recorded_bytes() { stat -c %s "$recording" 2>/dev/null || echo 0; }
 # The largest sample's size between two byte offsets of the recording.
 peak_between() {  # from to
@@ -84,6 +92,32 @@ if start_game && start_play; then
     else
         fail "P again: still silent (peak ${resumed:-none})"
     fi
+    # M: "Sound off" over the picture and silence; M again: "Sound on" and sound.
+    press_key m
+    poll_for 3 sound_line_in_frame && off_line=shown || off_line=missing
+    sleep 0.3
+    muted_from=$(recorded_bytes)
+    sleep 1
+    muted_to=$(recorded_bytes)
+    muted=$(peak_between "$muted_from" "$muted_to")
+    if [[ "$off_line" == shown && "$muted_to" -gt "$muted_from" && "$muted" -le "$kSilence" ]]; then
+        pass "M: the sound line shows and the recording is silent (peak $muted)"
+    else
+        fail "M: line $off_line, peak ${muted:-none} over $(((muted_to - muted_from) / 2)) samples"
+    fi
+    # The line goes after a second; M brings it back saying "Sound on".
+    poll_for 3 no_sound_line
+    press_key m
+    poll_for 3 sound_line_in_frame && on_line=shown || on_line=missing
+    sleep 0.3
+    unmuted_from=$(recorded_bytes)
+    sleep 0.7
+    unmuted=$(peak_between "$unmuted_from" "$(recorded_bytes)")
+    if [[ "$on_line" == shown && "$unmuted" -gt "$kSilence" ]]; then
+        pass "M again: the line shows and sound returns (peak $unmuted)"
+    else
+        fail "M again: line $on_line, peak ${unmuted:-none}"
+    fi
     stop_game
 fi
 
@@ -102,4 +136,4 @@ else
 fi
 stop_game
 
-finish_checks 4
+finish_checks 6

@@ -39,6 +39,12 @@ EM_JS(void, jsShowPausedLine, (int32_t shown), {
     if (Module['onPausedLine']) Module['onPausedLine'](shown != 0);
 });
 
+EM_JS(void, jsShowSoundLine, (const uint8_t* bytes, int32_t length), {
+    let line = "";
+    for (let i = 0; i < length; ++i) line += String.fromCharCode(HEAPU8[bytes + i]);
+    if (Module['onSoundLine']) Module['onSoundLine'](line);
+});
+
 EM_JS(void, jsAnnounceEnd, (int32_t exitCode), {
     if (Module['onGameEnded']) Module['onGameEnded'](exitCode);
 });
@@ -70,6 +76,11 @@ void putScreenLines(const uint32_t* page, int32_t first, int32_t last) {
 
 void showPausedLine(bool shown) {
     jsShowPausedLine(shown ? 1 : 0);
+}
+
+void showSoundLine(std::string_view line) {
+    jsShowSoundLine(reinterpret_cast<const uint8_t*>(line.data()),
+                    static_cast<int32_t>(line.size()));
 }
 
 void setPageTitle(std::string_view title) {

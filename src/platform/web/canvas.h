@@ -15,6 +15,9 @@ void putScreenLines(const uint32_t* page, int32_t first, int32_t last);
 // Shows or hides the page's "Paused" line over the canvas; the canvas's
 // pixels stay the game's.
 void showPausedLine(bool shown);
+// Shows the short "Sound off"/"Sound on" line over the canvas, or hides it
+// (empty).
+void showSoundLine(std::string_view line);
 // The page's title (the game's titles are Latin-1 bytes).
 void setPageTitle(std::string_view title);
 // Tells the page the game has ended with this exit code.

@@ -20,12 +20,23 @@ set_target_properties(kestrway_web PROPERTIES
 set(KESTRWAY_WEB_ASYNCIFY "-sASYNCIFY;-sASYNCIFY_IGNORE_INDIRECT=1" CACHE STRING
     "Emscripten's asynchronous sleep options")
 
+# Replays end a game where it reads its keys by throwing (see replay_run.h),
+# so the core catches exceptions in the browser too.
+target_compile_options(kestrway_core PUBLIC -sDISABLE_EXCEPTION_CATCHING=0)
+
 file(GLOB_RECURSE KESTRWAY_WEB_DATA CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/data/gfx/* ${CMAKE_SOURCE_DIR}/data/fonts/* ${CMAKE_SOURCE_DIR}/data/map/*
   ${CMAKE_SOURCE_DIR}/data/sfx/*)
 target_link_options(kestrway_web PRIVATE
   ${KESTRWAY_WEB_ASYNCIFY}
   -sENVIRONMENT=web
+  -sDISABLE_EXCEPTION_CATCHING=0
+  # A call that may throw goes through the page's JavaScript (invoke_*),
+  # and a sleep beneath one must be able to unwind through it.
+  "-sASYNCIFY_IMPORTS=['invoke_*']"
+  # The page puts replays into the file system and takes recordings out,
+  # and copies the mixer's samples out of memory.
+  "-sEXPORTED_RUNTIME_METHODS=['FS','HEAP16']"
   # A fixed size: the canvas image lives in this memory, and growing it
   # would move it.
   -sINITIAL_MEMORY=64MB

@@ -7,8 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/frame_hold.h"
 #include "platform/screen_device.h"
+#include "platform/sound_toggle.h"
 #include "platform/web/web_focus.h"
 
 namespace kestrway::web {
@@ -23,6 +25,8 @@ struct Keyboard {
     int32_t pendingCount = 0;
     // Presses of P or Pause since the last pass.
     int32_t pendingPauses = 0;
+    // Presses of M (sound off and on) since the last pass.
+    int32_t pendingSoundKeys = 0;
     // One flag per physical key slot (see key_codes.h).
     std::vector<uint8_t> heldSlots = std::vector<uint8_t>(static_cast<size_t>(physicalKeyCount()));
 };
@@ -49,6 +53,7 @@ EM_BOOL onKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
     if (event->repeat == 0 && (position == "KeyP" || position == "Pause")) {
         ++gKeyboard.pendingPauses;
     }
+    if (event->repeat == 0 && position == "KeyM") ++gKeyboard.pendingSoundKeys;
     const uint32_t code = typedKeyCode(press);
     if (code != 0 && gKeyboard.pendingCount < kPendingSlots) {
         gKeyboard.pending[static_cast<size_t>(gKeyboard.pendingCount++)] = code;
@@ -75,6 +80,8 @@ void deliverTypedKeys() {
     gKeyboard.pendingCount = 0;
     for (int32_t i = 0; i < gKeyboard.pendingPauses; ++i) pauseKeyPressed();
     gKeyboard.pendingPauses = 0;
+    for (int32_t i = 0; i < gKeyboard.pendingSoundKeys; ++i) soundKeyPressed(backendSeconds());
+    gKeyboard.pendingSoundKeys = 0;
 }
 
 KeyStates heldKeys() {

@@ -14,7 +14,7 @@ void startKeyboard();
 
 // Presenter side: adds every code typed since the last call, oldest first,
 // to the typed-key ring, and hands on the presses of the pause key (P or
-// Pause). Call with the screen lock held.
+// Pause) and of M (sound off and on). Call with the screen lock held.
 void deliverTypedKeys();
 // The keys held down now, by set-1 code.
 KeyStates heldKeys();

@@ -33,6 +33,22 @@ void sendRows(HDC dc, const PictureFit& picture, int32_t first, int32_t last,
     }
 }
 
+// A band of kPausedBandHeight rows from bandTop, each drawn by drawRow over
+// the page's row under it, then sent.
+template <typename DrawRow>
+void presentBand(HDC dc, const PictureFit& picture, int32_t bandTop, PausedBand& band,
+                 DrawRow drawRow) {
+    if (picture.width <= 0) return;
+    const uint32_t* page = screenDevice().work;
+    for (int32_t row = 0; row < kPausedBandHeight; ++row) {
+        const int32_t line = bandTop + row;
+        drawRow(line, page + static_cast<size_t>(line) * kScreenWidth,
+                band.pixels.data() + static_cast<size_t>(row) * kScreenWidth);
+    }
+    sendRows(dc, picture, bandTop, bandTop + kPausedBandHeight - 1, band.pixels.data());
+    GdiFlush();
+}
+
 }  // namespace
 
 bool presentChangedLines(HDC dc, const PictureFit& picture) {
@@ -50,16 +66,18 @@ bool presentChangedLines(HDC dc, const PictureFit& picture) {
 }
 
 void presentPausedBand(HDC dc, const PictureFit& picture, PausedBand& band) {
-    if (picture.width <= 0) return;
-    const uint32_t* page = screenDevice().work;
-    for (int32_t row = 0; row < kPausedBandHeight; ++row) {
-        const int32_t line = kPausedBandTop + row;
-        drawPausedBandRow(line, page + static_cast<size_t>(line) * kScreenWidth,
-                          band.pixels.data() + static_cast<size_t>(row) * kScreenWidth);
-    }
-    sendRows(dc, picture, kPausedBandTop, kPausedBandTop + kPausedBandHeight - 1,
-             band.pixels.data());
-    GdiFlush();
+    presentBand(dc, picture, kPausedBandTop, band,
+                [](int32_t line, const uint32_t* from, uint32_t* to) {
+                    drawPausedBandRow(line, from, to);
+                });
+}
+
+void presentBandLine(HDC dc, const PictureFit& picture, std::string_view word, int32_t bandTop,
+                     PausedBand& band) {
+    presentBand(dc, picture, bandTop, band,
+                [word, bandTop](int32_t line, const uint32_t* from, uint32_t* to) {
+                    drawBandRow(word, bandTop, line, from, to);
+                });
 }
 
 void paintBars(HDC dc, int32_t clientWidth, int32_t clientHeight, const PictureFit& picture) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/paused_band.h"
 #include "platform/picture_fit.h"
@@ -24,6 +25,9 @@ struct PausedBand {
 // Draws the band over the picture's middle rows. Presenter thread, with
 // screenMutex() held (it reads the page under the band).
 void presentPausedBand(HDC dc, const PictureFit& picture, PausedBand& band);
+// The same band with another word whose top row is bandTop (the sound line).
+void presentBandLine(HDC dc, const PictureFit& picture, std::string_view word, int32_t bandTop,
+                     PausedBand& band);
 
 // Fills the parts of the client area the picture leaves free with black.
 void paintBars(HDC dc, int32_t clientWidth, int32_t clientHeight, const PictureFit& picture);

@@ -9,8 +9,10 @@
 
 #include "platform/frame_hold.h"
 #include "platform/screen_device.h"
+#include "platform/sound_toggle.h"
 #include "platform/win32/game_window.h"
 #include "platform/win32/present_lines.h"
+#include "platform/win32/system_clock.h"
 #include "platform/win32/virtual_keys.h"
 #include "platform/win32/window_messages.h"
 #include "platform/win32/xinput_pads.h"
@@ -33,6 +35,7 @@ struct Presenter {
     WindowFocus focus;
     std::string title;  // a copy taken under the lock, shown without it
     PausedBand band;
+    std::string_view soundLine;  // the sound line last drawn, to see it come and go
 };
 
 // Never destroyed: the game thread may be parked on it while the process ends.
@@ -50,6 +53,13 @@ void applyFocusChange(const WindowFocus& focus) {
 
 void runPass(Presenter& p) {
     WindowInput& input = p.input;
+    // M flips the sound at once; the line saying so shows for a second.
+    for (int32_t press = 0; press < input.soundKeyPresses; ++press) {
+        soundKeyPressed(systemSeconds());
+    }
+    const std::string_view line = soundLine(systemSeconds());
+    const bool soundLineChanged = line != p.soundLine;
+    p.soundLine = line;
     if (input.toggleFullscreen) toggleFullscreen(p.window);
     RECT client{};
     GetClientRect(p.window.handle, &client);
@@ -75,9 +85,16 @@ void runPass(Presenter& p) {
         if (holdChanged) {
             markLinesChanged(kPausedBandTop, kPausedBandTop + kPausedBandHeight - 1);
         }
+        // The sound line likewise: its rows plain again when it goes.
+        if (soundLineChanged) {
+            markLinesChanged(kSoundBandTop, kSoundBandTop + kPausedBandHeight - 1);
+        }
         const bool sent = presentChangedLines(p.window.dc, picture);
         if (framesHeld() && (sent || holdChanged)) {
             presentPausedBand(p.window.dc, picture, p.band);
+        }
+        if (!line.empty() && (sent || soundLineChanged)) {
+            presentBandLine(p.window.dc, picture, line, kSoundBandTop, p.band);
         }
     }
     if (input.titleChanged) setGameWindowTitle(p.window, p.title);

@@ -54,6 +54,8 @@ bool translateKeyDown(WPARAM virtualKey, LPARAM lParam, WindowInput& input) {
     if ((virtualKey == 'P' || virtualKey == VK_PAUSE) && (lParam & kRepeatBit) == 0) {
         input.pausePressed = true;
     }
+    // Like P, M still types its letter; no screen of the game answers it.
+    if (virtualKey == 'M' && (lParam & kRepeatBit) == 0) ++input.soundKeyPresses;
     if (virtualKey == VK_F11) {
         noteFullscreenToggle(lParam, input);
         return true;
@@ -90,6 +92,7 @@ void WindowInput::clear() {
     typedCount = 0;
     focusChanged = false;
     pausePressed = false;
+    soundKeyPresses = 0;
     toggleFullscreen = false;
     redraw = false;
     titleChanged = false;

@@ -25,6 +25,8 @@ struct WindowInput {
     bool focusChanged = false;
     // P or Pause went down (not a repeat): toggles the hold on play.
     bool pausePressed = false;
+    // M went down this many times (repeats not counted): each flips the sound.
+    int32_t soundKeyPresses = 0;
     bool toggleFullscreen = false;
     // The window needs the whole picture again although no line changed.
     bool redraw = false;
