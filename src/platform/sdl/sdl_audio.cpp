@@ -69,4 +69,8 @@ int32_t sdlAudioRate() {
     return gRate;
 }
 
+SDL_AudioDeviceID sdlAudioDevice() {
+    return gDevice;
+}
+
 }  // namespace kestrway

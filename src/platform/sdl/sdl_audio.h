@@ -24,5 +24,7 @@ void audioDeviceRemoved(const SDL_AudioDeviceEvent& event);
 
 // The rate the device was opened at, 0 when none is open.
 int32_t sdlAudioRate();
+// The open device, 0 when none.
+SDL_AudioDeviceID sdlAudioDevice();
 
 }  // namespace kestrway
