@@ -12,7 +12,7 @@ void showGetReady(const GameState& game) {
     drawCentredText(font, 170, "Stage " + std::to_string(game.stageNumber));
     drawCentredText(font, 210, "Get Ready!");
     drawCentredText(font, 250, "Press Space to Start");
-    waitForSpace(QuitRule::kInterstitial);
+    waitForSpace();
 }
 
 void showStageCompleted(GameState& game) {
@@ -22,7 +22,7 @@ void showStageCompleted(GameState& game) {
     game.score += game.bonus;
     drawCentredText(font, 220, "Score : " + std::to_string(game.score));
     drawCentredText(font, 260, "Press Space to Continue");
-    waitForSpace(QuitRule::kInterstitial);
+    waitForSpace();
 }
 
 void showGameOver(GameState& game) {
@@ -32,7 +32,7 @@ void showGameOver(GameState& game) {
     drawCentredText(font, 260, "Press Space to Continue");
     if (game.score > game.highScore) game.highScore = game.score;
     game.previousScore = game.score;
-    waitForSpace(QuitRule::kInterstitial);
+    waitForSpace();
 }
 
 }  // namespace kestrway
