@@ -1,7 +1,8 @@
 // Records the title screen's demo and the test recordings with the scripted
 // player on the headless backend. Each recording tries the game's seeds in
-// a fixed order and keeps the first run that shows everything it should, so
-// the same data always gives the same files.
+// a fixed order from its first and keeps the first run that shows
+// everything it should, so the same data always gives the same files. (The
+// first seeds are where an earlier search succeeded.)
 //   kestrway_make_runs DATA_FOLDER demo FILE
 //   kestrway_make_runs DATA_FOLDER recordings FOLDER
 #include <cstdio>
@@ -60,7 +61,7 @@ RecordingPlan demoPlan() {
         return game.tanksDestroyed >= 3 && game.spannersTaken >= 1 && game.waterPasses > 0;
     };
     return {"demo",
-            1,
+            7,
             {carefulUntil(GameClose::kEscape,
                           [shown](const RunTally& game, double seconds) {
                               return (shown(game) && seconds > 30) || seconds > 100;
@@ -72,7 +73,7 @@ std::vector<RecordingPlan> testPlans() {
     std::vector<RecordingPlan> plans;
     // A whole stage and into the next, then Escape.
     plans.push_back({"stage-completed",
-                     100,
+                     102,
                      {carefulUntil(GameClose::kEscape,
                                    [](const RunTally& game, double seconds) {
                                        return game.stagesCompleted >= 1 || seconds > 200;
