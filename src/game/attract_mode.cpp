@@ -16,6 +16,7 @@ namespace kestrway {
 namespace {
 
 bool gAttractMode = false;
+bool gDemoPlaying = false;
 // A bad demo is said once a run, not every time the title idles.
 bool gWarned = false;
 
@@ -39,6 +40,10 @@ bool attractMode() {
     return gAttractMode;
 }
 
+bool demoPlaying() {
+    return gDemoPlaying;
+}
+
 DemoEnd playDemo(GameState& game) {
     Replay demo;
     std::string warning;
@@ -53,6 +58,7 @@ DemoEnd playDemo(GameState& game) {
     }
     const RunSnapshot before = takeSnapshot(game);
     showDemoLine(true);
+    gDemoPlaying = true;
     DemoEnd result = DemoEnd::kFinished;
     for (const RecordedGame& recorded : demo.games) {
         GameEnd end;
@@ -69,6 +75,7 @@ DemoEnd playDemo(GameState& game) {
         if (outcome != ReplayOutcome::kEnded) break;
     }
     showDemoLine(false);
+    gDemoPlaying = false;
     applySnapshot(before, game);
     return result;
 }

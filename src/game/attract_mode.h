@@ -38,6 +38,9 @@ enum class DemoEnd {
     kSkipped,      // no usable demo file
 };
 
+// True while the demo plays: the game's flow knows a demo from a game.
+bool demoPlaying();
+
 // Plays the demo's games with the "Demo" line on, then puts back everything
 // a game's start does not reset, as it was before the demo.
 DemoEnd playDemo(GameState& game);

@@ -11,7 +11,6 @@
 
 #include "game/screens.h"
 #include "platform/headless/headless.h"
-#include "platform/input_tap.h"
 #include "platform/keyboard.h"
 #include "platform/program.h"
 #include "support/game_fingerprint.h"
@@ -86,8 +85,7 @@ DemoWatch watchTitle(GameHarness& harness, std::vector<std::string> arguments = 
     watch.exitCode = harness.run(
         [&](GameState&) {
             const double now = headless::virtualSeconds();
-            // Only the demo plays with a tap on when nothing is recorded.
-            const bool playing = inputTap() != nullptr;
+            const bool playing = demoPlaying();
             if (playing && watch.started < 0) watch.started = now;
             if (!playing && watch.started >= 0 && watch.stopped < 0) watch.stopped = now;
             if (playing && demoLineShown()) watch.lineSeen = true;
