@@ -21,7 +21,8 @@ set(KESTRWAY_WEB_ASYNCIFY "-sASYNCIFY;-sASYNCIFY_IGNORE_INDIRECT=1" CACHE STRING
     "Emscripten's asynchronous sleep options")
 
 file(GLOB_RECURSE KESTRWAY_WEB_DATA CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/data/gfx/* ${CMAKE_SOURCE_DIR}/data/fonts/* ${CMAKE_SOURCE_DIR}/data/map/*)
+  ${CMAKE_SOURCE_DIR}/data/gfx/* ${CMAKE_SOURCE_DIR}/data/fonts/* ${CMAKE_SOURCE_DIR}/data/map/*
+  ${CMAKE_SOURCE_DIR}/data/demo/*)
 target_link_options(kestrway_web PRIVATE
   ${KESTRWAY_WEB_ASYNCIFY}
   -sENVIRONMENT=web
@@ -31,7 +32,8 @@ target_link_options(kestrway_web PRIVATE
   -sALLOW_MEMORY_GROWTH=0
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/gfx@/gfx"
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/fonts@/fonts"
-  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/map@/map")
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/map@/map"
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/demo@/demo")
 set_property(TARGET kestrway_web APPEND PROPERTY LINK_DEPENDS ${KESTRWAY_WEB_DATA})
 
 add_custom_command(OUTPUT ${KESTRWAY_WEB_OUTPUT_DIR}/index.html
