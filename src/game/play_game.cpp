@@ -6,6 +6,7 @@
 #include "platform/program.h"
 #include "platform/screen.h"
 #include "platform/timing.h"
+#include "ui/demo_line.h"
 #include "ui/hud.h"
 #include "world/road.h"
 
@@ -36,6 +37,7 @@ void playGame(GameState& game, GameEnd& end) {
         prepareStage(game);
         clearScreen();
         scrollAndDrawRoad(game);
+        drawDemoLine();
         dimScreen();
         showGetReady(game);
         int32_t reason = kKeepPlaying;
