@@ -226,7 +226,7 @@ void scriptGame(double start) {
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     const int32_t held[] = {kScanUp, kScanUp, kScanLeft, kScanRight, kScanSpace, kScanDown};
     headless::typeKey(' ', start);
-    for (double t = 0.5; t < 45.0; t += 0.02 + 0.2 * unit(random)) {
+    for (double t = 0.5; t < 25.0; t += 0.02 + 0.2 * unit(random)) {
         headless::holdKey(held[random() % 6], start + t, start + t + 0.02 + 0.4 * unit(random));
         if (unit(random) < 0.1) headless::typeKey(' ', start + t);
     }
@@ -267,7 +267,7 @@ NextGame playNextGame(double start, void (*onTitle)()) {
         next.frames += inPlay;
         lastFrameCounter = game.frameCounter;
         // The close button in play (the still screens ignore it).
-        if (now > start + 40 && inPlay && !closed) {
+        if (now > start + 20 && inPlay && !closed) {
             headless::pressCloseButton(now + 0.005);
             closed = true;
         }
