@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes <dist-dir>/kestrway-<version>-windows-x64.zip: one folder holding
 # kestrway.exe (cross-built with MinGW-w64; it needs no DLL beyond Windows'
-# own), its gfx\, fonts\, map\ and sfx\ folders, README.txt and LICENSE.txt.
+# own), its gfx\, fonts\, map\, sfx\ and demo\ folders, README.txt and LICENSE.txt.
 #   packaging/windows/package.sh <version> <dist-dir>
 set -euo pipefail
 source "$(dirname "$0")/../package_args.sh"
@@ -13,15 +13,15 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/$name"
 cp build/windows/kestrway.exe "$stage/$name/"
-cp -r data/gfx data/fonts data/map data/sfx "$stage/$name/"
+cp -r data/gfx data/fonts data/map data/sfx data/demo "$stage/$name/"
 # Windows' Notepad wants CR LF line ends.
 sed 's/$/\r/' LICENSE >"$stage/$name/LICENSE.txt"
 sed 's/$/\r/' >"$stage/$name/README.txt" <<TEXT
 Kestrway ${version} for Windows (64-bit)
 
-Run kestrway.exe. Keep it beside its gfx, fonts, map and sfx folders: the
-game reads its pictures, font, maps and sounds from there. It needs no
-installation and writes nothing.
+Run kestrway.exe. Keep it beside its gfx, fonts, map, sfx and demo folders:
+the game reads its pictures, font, maps, sounds and title-screen demo from
+there. It needs no installation and writes nothing.
 
 The game
   A top-down road race with shooting: race to the end of each stage.

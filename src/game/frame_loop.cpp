@@ -9,6 +9,7 @@
 #include "platform/sound.h"
 #include "platform/timing.h"
 #include "player/player.h"
+#include "ui/demo_line.h"
 #include "ui/hud.h"
 #include "world/road.h"
 #include "world/track.h"
@@ -59,6 +60,7 @@ void drawFrame(GameState& game) {
     drawTraffic(game);
     drawExplosions(game.explosions, game.playerSpeed);
     drawHud(game);
+    drawDemoLine();
     unlockScreen(-1, -1);
 }
 

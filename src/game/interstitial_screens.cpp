@@ -14,7 +14,7 @@ void showGetReady(const GameState& game) {
     drawCentredText(font, 210, "Get Ready!");
     drawCentredText(font, 250, "Press Space to Start");
     playSound(SoundEffect::GetReady);
-    waitForSpace(QuitRule::kInterstitial);
+    waitForSpace();
 }
 
 void showStageCompleted(GameState& game) {
@@ -25,7 +25,7 @@ void showStageCompleted(GameState& game) {
     drawCentredText(font, 220, "Score : " + std::to_string(game.score));
     drawCentredText(font, 260, "Press Space to Continue");
     playSound(SoundEffect::StageCompleted);
-    waitForSpace(QuitRule::kInterstitial);
+    waitForSpace();
 }
 
 void showGameOver(GameState& game) {
@@ -36,7 +36,7 @@ void showGameOver(GameState& game) {
     if (game.score > game.highScore) game.highScore = game.score;
     game.previousScore = game.score;
     playSound(SoundEffect::GameOver);
-    waitForSpace(QuitRule::kInterstitial);
+    waitForSpace();
 }
 
 }  // namespace kestrway

@@ -1,13 +1,13 @@
-// The wait for a typed Space that ends every still screen.
+// The wait for a typed Space that ends every interstitial screen.
 #pragma once
 
 namespace kestrway {
 
-enum class QuitRule {
-    kTitle,         // Escape ends the program on release; so does the close button
-    kInterstitial,  // Escape ends the program at once; the close button is ignored
-};
+// Returns when Space is typed; Escape ends the program at once and the close
+// button is ignored.
+void waitForSpace();
 
-void waitForSpace(QuitRule rule);
+// The still screens have no engine and no alarm.
+void silenceLoopingSounds();
 
 }  // namespace kestrway

@@ -7,6 +7,7 @@
 #include "platform/screen.h"
 #include "platform/sound.h"
 #include "platform/timing.h"
+#include "ui/demo_line.h"
 #include "ui/hud.h"
 #include "world/road.h"
 
@@ -39,6 +40,7 @@ void playGame(GameState& game, GameEnd& end) {
         prepareStage(game);
         clearScreen();
         scrollAndDrawRoad(game);
+        drawDemoLine();
         dimScreen();
         showGetReady(game);
         int32_t reason = kKeepPlaying;

@@ -142,14 +142,15 @@ void endRecordedGame(const GameEnd& end) {
     finishRecordedGame(end);
 }
 
-ReplayOutcome replayGame(GameState& game, const RecordedGame& recorded, GameEnd& end) {
+ReplayOutcome replayGame(GameState& game, const RecordedGame& recorded, GameEnd& end,
+                         LiveKeys liveKeys) {
     end = GameEnd{};
     RunSnapshot snapshot;
     if (!decodeSnapshot(recorded.snapshot, snapshot)) return ReplayOutcome::kDesynchronised;
     applySnapshot(snapshot, game);
-    InputPlayer player(recorded.input);
+    InputPlayer player(recorded.input, liveKeys);
     setInputTap(&player);
-    setProgramEndHook(throwReplayedProgramEnd);
+    const ProgramEndHook previousHook = setProgramEndHook(throwReplayedProgramEnd);
     ReplayOutcome outcome = ReplayOutcome::kEnded;
     try {
         playGame(game, end);
@@ -161,10 +162,10 @@ ReplayOutcome replayGame(GameState& game, const RecordedGame& recorded, GameEnd&
     } catch (const ReplayInputEnded& ended) {
         outcome =
             ended.desynchronised ? ReplayOutcome::kDesynchronised : ReplayOutcome::kIncomplete;
-    } catch (const ReplayViewerStopped&) {
-        outcome = ReplayOutcome::kViewerStopped;
+    } catch (const ReplayViewerStopped& stopped) {
+        outcome = stopped.closeButton ? ReplayOutcome::kCloseButton : ReplayOutcome::kViewerStopped;
     }
-    setProgramEndHook(nullptr);
+    setProgramEndHook(previousHook);
     setInputTap(nullptr);
     return outcome;
 }
@@ -249,7 +250,10 @@ bool playReplay(GameState& game, const std::string& path) {
     if (!problem.empty()) return false;
     for (const RecordedGame& recorded : replay.games) {
         GameEnd end;
-        if (replayGame(game, recorded, end) == ReplayOutcome::kViewerStopped) break;
+        const ReplayOutcome outcome = replayGame(game, recorded, end);
+        if (outcome == ReplayOutcome::kViewerStopped || outcome == ReplayOutcome::kCloseButton) {
+            break;
+        }
     }
     return true;
 }

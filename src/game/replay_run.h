@@ -10,6 +10,7 @@
 
 #include "game/play_game.h"
 #include "platform/replay_file.h"
+#include "platform/replay_input.h"
 #include "state/game_state.h"
 
 namespace kestrway {
@@ -31,12 +32,20 @@ void startRecording(const GameState& game, const std::string& path);
 void beginRecordedGame(GameState& game, const GameEnd& progress);
 void endRecordedGame(const GameEnd& end);
 
-enum class ReplayOutcome { kEnded, kIncomplete, kDesynchronised, kInputLeftOver, kViewerStopped };
+enum class ReplayOutcome {
+    kEnded,
+    kIncomplete,
+    kDesynchronised,
+    kInputLeftOver,
+    kViewerStopped,  // a live key the playback listens to
+    kCloseButton,    // the live close button
+};
 
 // Plays one recorded game from its snapshot with its recorded input; the
 // program's own ending inside it (endProgram) ends the game, not the
-// program. `end` says how far it got.
-ReplayOutcome replayGame(GameState& game, const RecordedGame& recorded, GameEnd& end);
+// program. `end` says how far it got; `liveKeys` which live keys stop it.
+ReplayOutcome replayGame(GameState& game, const RecordedGame& recorded, GameEnd& end,
+                         LiveKeys liveKeys = LiveKeys::kViewer);
 
 // Reads and checks a replay against the loaded data: "" when it can be
 // played; a warning (other pictures) goes to `warning`.

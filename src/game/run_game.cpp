@@ -5,6 +5,7 @@
 #include "actors/explosions.h"
 #include "actors/shots.h"
 #include "actors/traffic.h"
+#include "game/attract_mode.h"
 #include "game/frame_loop.h"
 #include "game/play_game.h"
 #include "game/replay_run.h"
@@ -50,6 +51,8 @@ void runGame(GameState& game, int argc, char** argv) {
         endProgram(playReplay(game, options.path) ? 0 : 2);
     }
     if (options.mode == ReplayMode::kRecord) startRecording(game, options.path);
+    // A recorded run holds only its own games.
+    setAttractMode(options.mode == ReplayMode::kNone);
     for (;;) {
         showTitleScreen(game);
         GameEnd end;

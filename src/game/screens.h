@@ -11,8 +11,9 @@ constexpr uint32_t kTitleBlue = 0xFF000064;
 // Start-up: font, border tile and logo; high and previous score 0.
 void loadTitleAssets(GameState& game);
 // Returns when Space is typed; ends the program on Escape released or the
-// close button.
-void showTitleScreen(const GameState& game);
+// close button. After kAttractPasses idle passes the demo plays (when the
+// attract mode is on) and the title comes back.
+void showTitleScreen(GameState& game);
 // Each returns when Space is typed and ends the program while Escape is down.
 void showGetReady(const GameState& game);
 void showStageCompleted(GameState& game);

@@ -99,7 +99,8 @@ bool inputWellFormed(std::span<const uint8_t> input, uint64_t& reads) {
     }
 }
 
-InputPlayer::InputPlayer(std::span<const uint8_t> input) : input_(input) {}
+InputPlayer::InputPlayer(std::span<const uint8_t> input, LiveKeys liveKeys)
+    : input_(input), liveKeys_(liveKeys) {}
 
 bool InputPlayer::loadNextEvent() {
     uint64_t head = 0;
@@ -133,7 +134,9 @@ void InputPlayer::fail(bool desynchronised) const {
 }
 
 int32_t InputPlayer::keyState(int32_t scanCode, int32_t live) {
-    if (scanCode == kScanEscape && live != 0) throw ReplayViewerStopped{};
+    if (live != 0 && (scanCode == kScanEscape || liveKeys_ == LiveKeys::kDemo)) {
+        throw ReplayViewerStopped{};
+    }
     if (!haveEvent_ && !loadNextEvent()) fail(true);
     if (eventRead_ == read_) {
         if (eventKind_ == kInputEnd) fail(false);
@@ -147,7 +150,8 @@ int32_t InputPlayer::keyState(int32_t scanCode, int32_t live) {
 }
 
 void InputPlayer::typedKey(std::string& key) {
-    if (key == CloseKey) throw ReplayViewerStopped{};
+    if (key == CloseKey) throw ReplayViewerStopped{true};
+    if (liveKeys_ == LiveKeys::kDemo && !key.empty()) throw ReplayViewerStopped{};
     if (!haveEvent_ && !loadNextEvent()) fail(true);
     uint32_t code = 0;
     if (eventRead_ == read_) {

@@ -55,15 +55,21 @@ struct ReplayInputEnded {
     uint64_t read = 0;  // which read, counted from the game's start
 };
 
-// Thrown from a read during playback when the viewer presses Escape or the
-// close button: the playback stops there.
-struct ReplayViewerStopped {};
+// Thrown from a read during playback when a live key stops it: the playback
+// stops there, and the key is not passed on.
+struct ReplayViewerStopped {
+    bool closeButton = false;
+};
 
-// Gives the recorded answers back, read by read. A live Escape or close
-// request (what a viewer presses) is reported, never passed to the game.
+// Which live keys stop a playback: a viewer's Escape and the close button,
+// or (a demo on the title screen) any key and the close button.
+enum class LiveKeys { kViewer, kDemo };
+
+// Gives the recorded answers back, read by read. A live key that stops the
+// playback is reported, never passed to the game.
 class InputPlayer final : public InputTap {
   public:
-    explicit InputPlayer(std::span<const uint8_t> input);
+    explicit InputPlayer(std::span<const uint8_t> input, LiveKeys liveKeys = LiveKeys::kViewer);
 
     int32_t keyState(int32_t scanCode, int32_t live) override;
     void typedKey(std::string& key) override;
@@ -78,6 +84,7 @@ class InputPlayer final : public InputTap {
     [[noreturn]] void fail(bool desynchronised) const;
 
     std::span<const uint8_t> input_;
+    LiveKeys liveKeys_;
     size_t position_ = 0;
     std::array<int8_t, kKeyStateCount> answer_{};
     uint64_t read_ = 0;

@@ -1,6 +1,7 @@
 # Runs the data generator into WORK_DIR and checks that it reproduces data/,
 # the built-in font include and the icon (pixels, SVG and Windows icon) exactly: same file list, same bytes.
-# Usage: cmake -DGENERATOR=... -DSOURCE_DIR=... -DWORK_DIR=... -P compare_regenerated.cmake
+# With RUNS_GENERATOR, the demo is recorded again too, played on the regenerated data.
+# Usage: cmake -DGENERATOR=... [-DRUNS_GENERATOR=...] -DSOURCE_DIR=... -DWORK_DIR=... -P compare_regenerated.cmake
 foreach(required GENERATOR SOURCE_DIR WORK_DIR)
   if(NOT DEFINED ${required})
     message(FATAL_ERROR "compare_regenerated: ${required} is not set")
@@ -16,6 +17,13 @@ execute_process(
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "the generator failed: ${status}")
+endif()
+if(DEFINED RUNS_GENERATOR)
+  execute_process(COMMAND ${RUNS_GENERATOR} ${WORK_DIR}/data demo ${WORK_DIR}/data/demo/demo.krp
+                  OUTPUT_QUIET RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the demo's scripted player failed: ${status}")
+  endif()
 endif()
 
 file(GLOB_RECURSE committed RELATIVE ${SOURCE_DIR}/data ${SOURCE_DIR}/data/*)
@@ -51,7 +59,7 @@ foreach(pair IN LISTS pairs)
   endif()
 endforeach()
 if(mismatches GREATER 0)
-  message(FATAL_ERROR "${mismatches} file(s) differ from the committed data; rerun kestrway_datagen and commit")
+  message(FATAL_ERROR "${mismatches} file(s) differ from the committed data; rerun kestrway_datagen (and kestrway_make_runs DATA demo) and commit")
 endif()
 list(LENGTH pairs checked)
 message(STATUS "all ${checked} generated files match")

@@ -17,72 +17,11 @@
 #include "platform/random.h"
 #include "platform/screen_device.h"
 #include "platform/windowless.h"
+#include "support/game_fingerprint.h"
 #include "support/game_harness.h"
 
 namespace kestrway {
 namespace {
-
-template <typename T>
-void appendBytes(std::vector<uint8_t>& out, const T& value) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
-    out.insert(out.end(), bytes, bytes + sizeof value);
-}
-
-// Everything play can change and later read, the random generator and the
-// screen page included, as bytes to compare two runs by. Free slots keep
-// whatever their last actor left, which nothing reads again (but a vehicle
-// slot's fire delay, which the next tank in it inherits); so do the
-// obstacle entries past the end mark.
-std::vector<uint8_t> fingerprint(const GameState& game, bool withPage = true) {
-    std::vector<uint8_t> out;
-    for (const int32_t value : {game.stageNumber,
-                                game.score,
-                                game.bonus,
-                                game.highScore,
-                                game.previousScore,
-                                game.stageComplete,
-                                game.damageLevel,
-                                game.playerX,
-                                game.playerY,
-                                game.playerGear,
-                                game.playerSpeed,
-                                game.playerVehicle,
-                                game.controls.upKeyLatch,
-                                game.controls.downKeyLatch,
-                                game.controls.fireCooldown,
-                                game.trackWidth,
-                                game.trackRows,
-                                game.scrollRow,
-                                game.scrollOffset,
-                                game.frameCounter,
-                                game.trafficPhase,
-                                static_cast<int32_t>(game.tileSetKind)}) {
-        appendBytes(out, value);
-    }
-    appendBytes(out, game.track);
-    appendBytes(out, game.spanners);
-    for (const ScreenPoint& point : game.obstacles) {
-        appendBytes(out, point);
-        if (point.x == -1 && point.y == -1) break;
-    }
-    for (const Vehicle& vehicle : game.traffic.vehicles) {
-        if (vehicle.kind != kNoVehicle) appendBytes(out, vehicle);
-        appendBytes(out, vehicle.fireDelay);
-    }
-    appendBytes(out, game.traffic.laneMap);
-    for (const Shot& shot : game.shots.shots) {
-        if (shot.active != 0) appendBytes(out, shot);
-    }
-    for (const Explosion& explosion : game.explosions.explosions) {
-        if (explosion.active != 0) appendBytes(out, explosion);
-    }
-    appendBytes(out, randomState());
-    if (!withPage) return out;
-    const uint32_t* page = screenDevice().work;
-    out.insert(out.end(), reinterpret_cast<const uint8_t*>(page),
-               reinterpret_cast<const uint8_t*>(page + kScreenWidth * kScreenHeight));
-    return out;
-}
 
 // A player mashing keys, with Space often enough to start several games.
 // Escape is pressed by the run itself, in play (on a still screen it would

@@ -74,6 +74,7 @@ fi
 missing=()
 for path in usr/games/kestrway usr/share/games/kestrway/gfx/logo.bmp \
     usr/share/games/kestrway/fonts/arial_16_white.bmp usr/share/games/kestrway/map/01.bmp \
+    usr/share/games/kestrway/demo/demo.krp \
     "usr/share/applications/$kDesktopId.desktop" "usr/share/metainfo/$kDesktopId.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$kDesktopId.svg" usr/share/man/man6/kestrway.6.gz \
     usr/share/doc/kestrway/copyright usr/share/doc/kestrway/changelog.gz; do

@@ -129,6 +129,58 @@ TEST(ReplayInput, AnswersComeBackReadByReadAndEndWhereTheRecordingDid) {
     EXPECT_THROW(watched.keyState(kScanEscape, -1), ReplayViewerStopped);
 }
 
+struct LiveKeyCase {
+    LiveKeys mode;
+    int32_t heldScanCode;  // -1: the read is of the typed keys
+    std::string typed;
+    bool stops;
+    bool closeButton;
+};
+
+TEST(ReplayInput, LiveKeysStopAViewerOnEscapeAndADemoOnAnyKey) {
+    InputRecorder recorder;
+    recorder.keyState(kScanUp, -1);
+    std::string none;
+    recorder.typedKey(none);
+    const std::vector<uint8_t> input = recorder.finish();
+    const std::string close(CloseKey);
+    const LiveKeyCase cases[] = {
+        {LiveKeys::kViewer, kScanUp, "", false, false},
+        {LiveKeys::kViewer, kScanEscape, "", true, false},
+        {LiveKeys::kViewer, -1, "x", false, false},
+        {LiveKeys::kViewer, -1, close, true, true},
+        {LiveKeys::kDemo, kScanUp, "", true, false},
+        {LiveKeys::kDemo, kScanEscape, "", true, false},
+        {LiveKeys::kDemo, -1, "x", true, false},
+        {LiveKeys::kDemo, -1, close, true, true},
+        {LiveKeys::kDemo, -1, "", false, false},
+    };
+    for (const LiveKeyCase& c : cases) {
+        InputPlayer player(input, c.mode);
+        bool stopped = false;
+        bool closeButton = false;
+        try {
+            if (c.heldScanCode >= 0) {
+                // The recording's own answer comes back when nothing stops it.
+                EXPECT_EQ(player.keyState(c.heldScanCode, -1), -1);
+            } else {
+                player.keyState(kScanUp, 0);
+                std::string key = c.typed;
+                player.typedKey(key);
+                EXPECT_EQ(key, "");
+            }
+        } catch (const ReplayViewerStopped& stop) {
+            stopped = true;
+            closeButton = stop.closeButton;
+        } catch (const ReplayInputEnded&) {
+            ADD_FAILURE() << "read out of step";
+        }
+        EXPECT_EQ(stopped, c.stops)
+            << static_cast<int>(c.mode) << " " << c.heldScanCode << " " << c.typed.size();
+        EXPECT_EQ(closeButton, c.closeButton);
+    }
+}
+
 TEST(ReplayInput, RandomStreamsNeverReadOutOfBounds) {
     std::mt19937 random(5);
     for (int32_t round = 0; round < 2000; ++round) {

@@ -5,18 +5,22 @@
 #include "game/screens.h"
 #include "platform/files.h"
 #include "platform/headless/headless.h"
+#include "platform/program.h"
 
 namespace kestrway {
 
 GameHarness::GameHarness(const std::filesystem::path& dataFolder, double clockStart)
     : game_(std::make_unique<GameState>()) {
     headless::reset();
+    // A hook an earlier run left would point into that run's test.
+    setProgramEndHook(nullptr);
     headless::setClockStart(clockStart);
     setDataFolder(dataFolder.string());
 }
 
 GameHarness::~GameHarness() {
     headless::reset();
+    setProgramEndHook(nullptr);
     setDataFolder("");
 }
 

@@ -91,7 +91,7 @@ count_checks "--help and --version in the console under Wine" \
 wineserver -k 2>/dev/null
 wineserver -w
 cp tests/replays/two-short-games.krp "$scratch/replay-Ω-駅.krp"
-for recording in tests/replays/*.krp bench/data/*.krp "$scratch/replay-Ω-駅.krp"; do
+for recording in tests/replays/*.krp bench/data/*.krp data/demo/*.krp "$scratch/replay-Ω-駅.krp"; do
     path=$(LC_ALL=C.UTF-8 winepath -w "$(realpath "$recording")")
     report=$(cd build/windows && LC_ALL=C.UTF-8 timeout 300 wine ./kestrway.exe --verify "$path" 2>&1 | tr -d '\r')
     if [[ "$report" == *" all match"* ]]; then

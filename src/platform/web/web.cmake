@@ -26,7 +26,8 @@ target_compile_options(kestrway_core PUBLIC -sDISABLE_EXCEPTION_CATCHING=0)
 
 file(GLOB_RECURSE KESTRWAY_WEB_DATA CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/data/gfx/* ${CMAKE_SOURCE_DIR}/data/fonts/* ${CMAKE_SOURCE_DIR}/data/map/*
-  ${CMAKE_SOURCE_DIR}/data/sfx/*)
+  ${CMAKE_SOURCE_DIR}/data/sfx/*
+  ${CMAKE_SOURCE_DIR}/data/demo/*)
 target_link_options(kestrway_web PRIVATE
   ${KESTRWAY_WEB_ASYNCIFY}
   -sENVIRONMENT=web
@@ -44,7 +45,8 @@ target_link_options(kestrway_web PRIVATE
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/gfx@/gfx"
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/fonts@/fonts"
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/map@/map"
-  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/sfx@/sfx")
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/sfx@/sfx"
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data/demo@/demo")
 set_property(TARGET kestrway_web APPEND PROPERTY LINK_DEPENDS ${KESTRWAY_WEB_DATA})
 
 add_custom_command(OUTPUT ${KESTRWAY_WEB_OUTPUT_DIR}/index.html
