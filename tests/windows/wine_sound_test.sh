@@ -30,13 +30,18 @@ pcm.nul { type null }
 pcm.!default { type file; slave.pcm "nul"; file "$recording"; format "raw" }
 CONF
 
-# The sound line's white letters in its band near the bottom of the picture.
-sound_line_in_frame() {
-    local white
-    read -r white _ < <(find_colour "$frame" 200 368 240 48 FFFFFF)
-    ((${white:-0} > 100))
+# Whether $frame shows the sound line (off, on or none) in its band near the
+# bottom: "Sound off" is one letter longer, so its centred letters start
+# further left (at x 248, "Sound on" at 256).
+shows_sound_line() {  # off|on|none
+    local white left word=none
+    read -r white left _ < <(find_colour "$frame" 200 368 240 48 FFFFFF)
+    if ((${white:-0} > 100)); then
+        word=on
+        ((left < 254)) && word=off
+    fi
+    [[ "$word" == "$1" ]]
 }
-no_sound_line() { ! sound_line_in_frame; }
 recorded_bytes() { stat -c %s "$recording" 2>/dev/null || echo 0; }
 # The largest sample's size between two byte offsets of the recording.
 peak_between() {  # from to
@@ -92,31 +97,39 @@ if start_game && start_play; then
     else
         fail "P again: still silent (peak ${resumed:-none})"
     fi
+    stop_game
+fi
+
+# M in a new game: a car standing in play for long enough is shot to pieces,
+# and the still screens after are silent.
+if start_game && start_play; then
+    sleep 1
     # M: "Sound off" over the picture and silence; M again: "Sound on" and sound.
     press_key m
-    poll_for 3 sound_line_in_frame && off_line=shown || off_line=missing
+    poll_for 3 shows_sound_line off && off_line=shown || off_line=missing
     sleep 0.3
     muted_from=$(recorded_bytes)
     sleep 1
     muted_to=$(recorded_bytes)
     muted=$(peak_between "$muted_from" "$muted_to")
     if [[ "$off_line" == shown && "$muted_to" -gt "$muted_from" && "$muted" -le "$kSilence" ]]; then
-        pass "M: the sound line shows and the recording is silent (peak $muted)"
+        pass "M: \"Sound off\" shows and the recording is silent (peak $muted)"
     else
-        fail "M: line $off_line, peak ${muted:-none} over $(((muted_to - muted_from) / 2)) samples"
+        fail "M: \"Sound off\" $off_line, peak ${muted:-none} over $(((muted_to - muted_from) / 2)) samples"
     fi
     # The line goes after a second; M brings it back saying "Sound on".
-    poll_for 3 no_sound_line
+    poll_for 3 shows_sound_line none
     press_key m
-    poll_for 3 sound_line_in_frame && on_line=shown || on_line=missing
+    poll_for 3 shows_sound_line on && on_line=shown || on_line=missing
     sleep 0.3
     unmuted_from=$(recorded_bytes)
     sleep 0.7
-    unmuted=$(peak_between "$unmuted_from" "$(recorded_bytes)")
+    unmuted_to=$(recorded_bytes)
+    unmuted=$(peak_between "$unmuted_from" "$unmuted_to")
     if [[ "$on_line" == shown && "$unmuted" -gt "$kSilence" ]]; then
-        pass "M again: the line shows and sound returns (peak $unmuted)"
+        pass "M again: \"Sound on\" shows and sound returns (peak $unmuted)"
     else
-        fail "M again: line $on_line, peak ${unmuted:-none}"
+        fail "M again: \"Sound on\" $on_line, peak ${unmuted:-none} over $(((unmuted_to - unmuted_from) / 2)) samples"
     fi
     stop_game
 fi
