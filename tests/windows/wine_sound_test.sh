@@ -129,7 +129,7 @@ if start_game && start_play; then
     if [[ "$on_line" == shown && "$unmuted" -gt "$kSilence" ]]; then
         pass "M again: \"Sound on\" shows and sound returns (peak $unmuted)"
     else
-        fail "M again: \"Sound on\" $on_line, peak ${unmuted:-none} over $(((unmuted_to - unmuted_from) / 2)) samples"
+        fail "M again: \"Sound on\" $on_line, peak ${unmuted:-none} over $(((unmuted_to - unmuted_from) / 2)) samples; $(grep kestrway "$work/game.log")"
     fi
     stop_game
 fi
