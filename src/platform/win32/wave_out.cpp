@@ -10,6 +10,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <cstdio>
 
 #include "platform/mixer.h"
 
@@ -57,6 +58,8 @@ DWORD WINAPI feedDevice(LPVOID) {
     }
     out.playing = false;
     stopMixer();
+    if (!healthy)
+        std::fprintf(stderr, "kestrway: the sound device failed; playing on without sound\n");
     return 0;
 }
 
