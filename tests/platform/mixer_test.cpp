@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 #include <vector>
 
 #include "platform/clip_resample.h"
@@ -214,10 +215,9 @@ TEST_F(MixerTest, TheAlarmRepeatsWhileOnAndStopsWhenOff) {
 
 TEST_F(MixerTest, MuteAndHeldPlayAreSilentAndHeldPlayResumesWhereItWas) {
     SoundClips clips;
-    SoundClip ramp = constantClip(0, 4800);
-    for (int32_t i = 0; i < 4800; ++i)
-        ramp.samples[static_cast<size_t>(i)] = static_cast<int16_t>(i);
-    clips[slotIndex(SoundEffect::GameOver)] = ramp;
+    clips[slotIndex(SoundEffect::GameOver)] = constantClip(0, 4800);
+    std::iota(clips[slotIndex(SoundEffect::GameOver)]->samples.begin(),
+              clips[slotIndex(SoundEffect::GameOver)]->samples.end(), int16_t{0});
     clips[kEngineSlot] = sineLoop(kRate / 10, 10);
     startMixerWithClips(kRate, clips);
     setEngineSound(EngineSound::Road, 1);
