@@ -48,14 +48,11 @@ TEST_F(WorldTest, SpannersAndWaterSoundInThePassAfterTheirFrame) {
             int32_t damageLevel, score, playerVehicle;
         } before{game->damageLevel, game->score, game->playerVehicle};
         ASSERT_EQ(playFrame(*game, run), kKeepPlaying);
-        int32_t expected = 0;
-        if (game->damageLevel < before.damageLevel) expected += kLevels.at(SoundEffect::Spanner);
-        if (game->score == before.score + kSpannerScore) expected += kLevels.at(SoundEffect::Bonus);
-        if (game->playerVehicle > before.playerVehicle)
-            expected += kLevels.at(SoundEffect::WaterIn);
-        if (game->playerVehicle < before.playerVehicle) {
-            expected += kLevels.at(SoundEffect::WaterOut);
-        }
+        const int32_t expected =
+            (game->damageLevel < before.damageLevel) * kLevels.at(SoundEffect::Spanner) +
+            (game->score == before.score + kSpannerScore) * kLevels.at(SoundEffect::Bonus) +
+            (game->playerVehicle > before.playerVehicle) * kLevels.at(SoundEffect::WaterIn) +
+            (game->playerVehicle < before.playerVehicle) * kLevels.at(SoundEffect::WaterOut);
         const std::span<const int16_t> sound = headless::capturedSound();
         ASSERT_EQ(sound.size(), static_cast<size_t>(frame + 1) * headless::soundFramesPerPass());
         const int16_t first =
