@@ -12,8 +12,8 @@
 
 #include "platform/headless/headless.h"
 #include "platform/keyboard.h"
+#include "support/game_fingerprint.h"
 #include "support/game_harness.h"
-#include "support/game_snapshot.h"
 
 namespace kestrway {
 namespace {
@@ -21,7 +21,7 @@ namespace {
 // Into play at 0.2 s, two gears up so the road and the traffic move; the
 // snapshots are taken at the first pass at or after each asked time.
 struct PlayedGame {
-    std::map<double, Snapshot> snapshots;
+    std::map<double, std::vector<uint8_t>> snapshots;
     std::vector<double> heldPasses;  // times of passes with frames held
     double endedAt = 0;
 };
@@ -40,12 +40,13 @@ PlayedGame play(const std::function<void()>& script, std::vector<double> at, dou
         if (framesHeld()) played.heldPasses.push_back(now);
         for (const double time : at) {
             if (now >= time - 1e-9 && played.snapshots.count(time) == 0) {
-                played.snapshots[time] = snapshotOf(game);
+                played.snapshots[time] = fingerprint(game, false);
             }
         }
         // Every pass while held must see exactly what the hold began with.
         if (framesHeld() && played.snapshots.count(1.0) != 0) {
-            EXPECT_EQ(snapshotOf(game), played.snapshots[1.0]) << "moved while held at " << now;
+            EXPECT_EQ(fingerprint(game, false), played.snapshots[1.0])
+                << "moved while held at " << now;
         }
     }),
               0);

@@ -74,15 +74,7 @@ Watched watch(const fs::path& path) {
             watched.problem = "a game does not end as recorded";
         }
         watched.endings.push_back(end.how);
-        const RunTally& t = observer.tally();
-        tally.tanksDestroyed += t.tanksDestroyed;
-        tally.civiliansDestroyed += t.civiliansDestroyed;
-        tally.spannersTaken += t.spannersTaken;
-        tally.waterPasses += t.waterPasses;
-        tally.rocketsSeen += t.rocketsSeen;
-        tally.towerRoundsSeen += t.towerRoundsSeen;
-        tally.stagesCompleted += t.stagesCompleted;
-        tally.highestStage = std::max(tally.highestStage, t.highestStage);
+        tally += observer.tally();
     }
     headless::setPassHook({});
     setPixelsDiscarded(false);

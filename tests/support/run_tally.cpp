@@ -1,6 +1,8 @@
 // Telling a run's events from its state, pass by pass.
 #include "support/run_tally.h"
 
+#include <algorithm>
+
 namespace kestrway {
 
 namespace {
@@ -61,6 +63,18 @@ void RunObserver::observe(const GameState& game) {
     score_ = game.score;
     stage_ = game.stageNumber;
     spannersLeft_ = left;
+}
+
+RunTally& RunTally::operator+=(const RunTally& other) {
+    tanksDestroyed += other.tanksDestroyed;
+    civiliansDestroyed += other.civiliansDestroyed;
+    spannersTaken += other.spannersTaken;
+    waterPasses += other.waterPasses;
+    rocketsSeen += other.rocketsSeen;
+    towerRoundsSeen += other.towerRoundsSeen;
+    stagesCompleted += other.stagesCompleted;
+    highestStage = std::max(highestStage, other.highestStage);
+    return *this;
 }
 
 }  // namespace kestrway

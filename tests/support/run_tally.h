@@ -21,6 +21,9 @@ struct RunTally {
     int32_t towerRoundsSeen = 0;
     int32_t stagesCompleted = 0;
     int32_t highestStage = 1;
+
+    // Adds another game's counts; the highest stage is the higher of the two.
+    RunTally& operator+=(const RunTally& other);
 };
 
 class RunObserver {

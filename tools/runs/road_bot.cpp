@@ -147,16 +147,7 @@ void RoadBot::drive(const GameState& game, double now, bool careful) {
 
 RunTally RoadBot::total() const {
     RunTally sum;
-    for (const RunTally& game : tallies_) {
-        sum.tanksDestroyed += game.tanksDestroyed;
-        sum.civiliansDestroyed += game.civiliansDestroyed;
-        sum.spannersTaken += game.spannersTaken;
-        sum.waterPasses += game.waterPasses;
-        sum.rocketsSeen += game.rocketsSeen;
-        sum.towerRoundsSeen += game.towerRoundsSeen;
-        sum.stagesCompleted += game.stagesCompleted;
-        if (game.highestStage > sum.highestStage) sum.highestStage = game.highestStage;
-    }
+    for (const RunTally& game : tallies_) sum += game;
     return sum;
 }
 
