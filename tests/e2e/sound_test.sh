@@ -3,8 +3,7 @@
 # disk audio driver at the real rate (48,000 Hz, mono, 16-bit): with only
 # the shot's sound in its data, Space in play puts the shot's samples into
 # the file, unchanged, shortly after the key; with only the engine's, the
-# engine sounds in play and M gives silence until pressed again (the pause's
-# silence is the mixer's, checked on the headless backend);
+# engine sounds in play and M and P each give silence until pressed again;
 # with SDL_AUDIODRIVER naming no usable driver the game starts and plays.
 # Usage: sound_test.sh GAME_BINARY FIND_SOUND_BINARY READ_HUD_NUMBER_BINARY
 set -uo pipefail
@@ -82,7 +81,7 @@ else
     fail "could not start play with the shot's sound"
 fi
 
-# --- The engine and M
+# --- The engine, M and P
 # Sound over a stretch of play: the non-silent samples written meanwhile.
 sound_during() {  # seconds
     local start
@@ -103,9 +102,15 @@ for attempt in 1 2 3; do
     press_key m
     sleep 0.2
     unmuted=$(sound_during 0.3)
+    press_key p
+    sleep 0.2
+    paused=$(sound_during 0.3)
+    press_key p
+    sleep 0.2
+    resumed=$(sound_during 0.3)
     still_playing=$(next_bonus 2)
     stop_game
-    echo "non-silent samples in 0.3 s: playing $playing, muted $muted, unmuted $unmuted"
+    echo "non-silent samples in 0.3 s: playing $playing, muted $muted, unmuted $unmuted, paused $paused, resumed $resumed"
     if [[ -n "$still_playing" ]]; then
         engine_measured=1
         break
@@ -113,12 +118,13 @@ for attempt in 1 2 3; do
     echo "play ended during attempt $attempt; again with a new track"
 done
 if [[ -n "$engine_measured" ]]; then
-    if ((playing > kRate / 6 && unmuted > kRate / 6)); then
-        pass "the engine sounds in play and after M again"
+    if ((playing > kRate / 6 && unmuted > kRate / 6 && resumed > kRate / 6)); then
+        pass "the engine sounds in play, after M again and after the pause"
     else
         fail "the engine is not heard in play"
     fi
     if [[ "$muted" == 0 ]]; then pass "M: silence"; else fail "M: $muted samples sounded"; fi
+    if [[ "$paused" == 0 ]]; then pass "P: silence"; else fail "P: $paused samples sounded"; fi
 else
     fail "could not keep play going with the engine's sound"
 fi
@@ -137,4 +143,4 @@ else
 fi
 stop_game
 
-finish_checks 6
+finish_checks 7
