@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <vector>
 
@@ -60,7 +61,7 @@ uint64_t passHash(const GameState& game) {
     return hash;
 }
 
-enum class SoundSetup { None, MarkerClips, DataFiles };
+enum class SoundSetup { None, MarkerClips, DataFiles, MissingFiles };
 
 struct PlayedGame {
     std::vector<uint64_t> passes;
@@ -72,8 +73,9 @@ struct PlayedGame {
 
 // A game driven hard into trouble: top gear and firing all the time until
 // the car is destroyed; then Space past Game Over and close.
-PlayedGame playToDestruction(SoundSetup setup) {
-    GameHarness harness(KESTRWAY_DATA_DIR, kSeedClock);
+PlayedGame playToDestruction(SoundSetup setup,
+                             const std::filesystem::path& data = KESTRWAY_DATA_DIR) {
+    GameHarness harness(data, kSeedClock);
     headless::typeKey(' ', 0.1);
     headless::typeKey(' ', 0.2);
     // A crash drops the gear to 0, so the car keeps shifting up.
@@ -81,7 +83,7 @@ PlayedGame playToDestruction(SoundSetup setup) {
     headless::holdKey(kScanSpace, 0.3, kGiveUpSeconds);
     headless::pressCloseButton(kGiveUpSeconds);
     if (setup == SoundSetup::MarkerClips) startMixerWithClips(kRate, markerClips());
-    if (setup == SoundSetup::DataFiles) startMixer(kRate);
+    if (setup == SoundSetup::DataFiles || setup == SoundSetup::MissingFiles) startMixer(kRate);
     if (setup != SoundSetup::None) headless::captureSound(kRate);
 
     PlayedGame played;
@@ -181,10 +183,25 @@ TEST(SoundGame, EachSoundStartsInThePassOfTheFrameItsRuleActsIn) {
 
 TEST(SoundGame, SoundNeverChangesTheGame) {
     const PlayedGame silent = playToDestruction(SoundSetup::None);
-    const PlayedGame sounding = playToDestruction(SoundSetup::DataFiles);
-    EXPECT_TRUE(sounding.passes == silent.passes);
-    EXPECT_TRUE(std::any_of(sounding.sound.begin(), sounding.sound.end(),
-                            [](int16_t sample) { return sample != 0; }));
+    // The game's data without its sfx/ folder, in a scratch copy.
+    const std::filesystem::path noSounds =
+        std::filesystem::temp_directory_path() / "kestrway_sound_test_data";
+    std::filesystem::remove_all(noSounds);
+    std::filesystem::create_directories(noSounds);
+    for (const char* part : {"gfx", "fonts", "map"}) {
+        std::filesystem::copy(std::filesystem::path(KESTRWAY_DATA_DIR) / part, noSounds / part,
+                              std::filesystem::copy_options::recursive);
+    }
+    for (const SoundSetup setup : {SoundSetup::DataFiles, SoundSetup::MissingFiles}) {
+        const bool missing = setup == SoundSetup::MissingFiles;
+        const PlayedGame sounding =
+            missing ? playToDestruction(setup, noSounds) : playToDestruction(setup);
+        EXPECT_TRUE(sounding.passes == silent.passes) << "missing files: " << missing;
+        EXPECT_EQ(std::any_of(sounding.sound.begin(), sounding.sound.end(),
+                              [](int16_t sample) { return sample != 0; }),
+                  !missing);
+    }
+    std::filesystem::remove_all(noSounds);
 }
 
 TEST(SoundGame, TheEnginePitchFollowsTheSpeedAndMAndThePauseSilenceIt) {
