@@ -116,8 +116,13 @@ if new_game "pause"; then
     check_held "paused with P" pause pause
     pause
     if poll_for 2 paused_line_in_frame; then pass "P shows the Paused line"; else fail "no Paused line after P"; fi
-    # Escape held and released in play goes back to the title; while paused
-    # it must not count, then or later.
+fi
+# Escape held and released in play goes back to the title; while paused it
+# must not count, then or later. In a game of its own, fresh, so that tanks
+# have had no time to wreck the standing car before the check.
+if new_game "Escape while paused"; then
+    pause
+    poll_for 2 paused_line_in_frame
     press_key Escape
     # Held while paused, Escape would be seen at the latest by the first
     # frames after P; sixty of them (the bonus falls twice) must stay in play.
