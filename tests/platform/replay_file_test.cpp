@@ -1,11 +1,10 @@
 // Replay files and their input streams: what is written reads back, and
 // anything else (cut short, damaged, another version, hostile lengths) is
-// refused with a reason, never read out of bounds. Also the command line.
+// refused with a reason. Also the command line. Random input streams are the
+// replay fuzzer's.
 #include "platform/replay_file.h"
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 #include "platform/replay_input.h"
 #include "platform/replay_options.h"
@@ -178,27 +177,6 @@ TEST(ReplayInput, LiveKeysStopAViewerOnEscapeAndADemoOnAnyKey) {
         EXPECT_EQ(stopped, c.stops)
             << static_cast<int>(c.mode) << " " << c.heldScanCode << " " << c.typed.size();
         EXPECT_EQ(closeButton, c.closeButton);
-    }
-}
-
-TEST(ReplayInput, RandomStreamsNeverReadOutOfBounds) {
-    std::mt19937 random(5);
-    for (int32_t round = 0; round < 2000; ++round) {
-        std::vector<uint8_t> input(random() % 24);
-        for (uint8_t& byte : input) byte = static_cast<uint8_t>(random());
-        InputPlayer player(input);
-        std::string key;
-        try {
-            for (int32_t read = 0; read < 200; ++read) {
-                if (random() % 2 == 0) {
-                    player.keyState(static_cast<int32_t>(random() % 130) - 1, 0);
-                } else {
-                    player.typedKey(key);
-                    EXPECT_LE(key.size(), 2u);
-                }
-            }
-        } catch (const ReplayInputEnded&) {
-        }
     }
 }
 
