@@ -128,13 +128,7 @@ TEST(ReplayInput, AnswersComeBackReadByReadAndEndWhereTheRecordingDid) {
     EXPECT_THROW(watched.keyState(kScanEscape, -1), ReplayViewerStopped);
 }
 
-struct LiveKeyCase {
-    LiveKeys mode;
-    int32_t heldScanCode;  // -1: the read is of the typed keys
-    std::string typed;
-    bool stops;
-    bool closeButton;
-};
+enum class Live { kPlaysOn, kStops, kClosesTheGame };
 
 TEST(ReplayInput, LiveKeysStopAViewerOnEscapeAndADemoOnAnyKey) {
     InputRecorder recorder;
@@ -143,21 +137,27 @@ TEST(ReplayInput, LiveKeysStopAViewerOnEscapeAndADemoOnAnyKey) {
     recorder.typedKey(none);
     const std::vector<uint8_t> input = recorder.finish();
     const std::string close(CloseKey);
-    const LiveKeyCase cases[] = {
-        {LiveKeys::kViewer, kScanUp, "", false, false},
-        {LiveKeys::kViewer, kScanEscape, "", true, false},
-        {LiveKeys::kViewer, -1, "x", false, false},
-        {LiveKeys::kViewer, -1, close, true, true},
-        {LiveKeys::kDemo, kScanUp, "", true, false},
-        {LiveKeys::kDemo, kScanEscape, "", true, false},
-        {LiveKeys::kDemo, -1, "x", true, false},
-        {LiveKeys::kDemo, -1, close, true, true},
-        {LiveKeys::kDemo, -1, "", false, false},
+    const struct {
+        LiveKeys mode;
+        int32_t heldScanCode;  // -1: the read is of the typed keys
+        std::string typed;
+        Live outcome;
+    } cases[] = {
+        {LiveKeys::kViewer, kScanUp, "", Live::kPlaysOn},
+        {LiveKeys::kViewer, kScanEscape, "", Live::kStops},
+        {LiveKeys::kViewer, -1, "x", Live::kPlaysOn},
+        {LiveKeys::kViewer, -1, close, Live::kClosesTheGame},
+        {LiveKeys::kDemo, kScanUp, "", Live::kStops},
+        {LiveKeys::kDemo, kScanEscape, "", Live::kStops},
+        {LiveKeys::kDemo, -1, "x", Live::kStops},
+        {LiveKeys::kDemo, -1, close, Live::kClosesTheGame},
+        {LiveKeys::kDemo, -1, "", Live::kPlaysOn},
     };
-    for (const LiveKeyCase& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << static_cast<int>(c.mode) << " " << c.heldScanCode << " " << c.typed.size());
         InputPlayer player(input, c.mode);
-        bool stopped = false;
-        bool closeButton = false;
+        Live outcome = Live::kPlaysOn;
         try {
             if (c.heldScanCode >= 0) {
                 // The recording's own answer comes back when nothing stops it.
@@ -169,14 +169,11 @@ TEST(ReplayInput, LiveKeysStopAViewerOnEscapeAndADemoOnAnyKey) {
                 EXPECT_EQ(key, "");
             }
         } catch (const ReplayViewerStopped& stop) {
-            stopped = true;
-            closeButton = stop.closeButton;
+            outcome = stop.closeButton ? Live::kClosesTheGame : Live::kStops;
         } catch (const ReplayInputEnded&) {
             ADD_FAILURE() << "read out of step";
         }
-        EXPECT_EQ(stopped, c.stops)
-            << static_cast<int>(c.mode) << " " << c.heldScanCode << " " << c.typed.size();
-        EXPECT_EQ(closeButton, c.closeButton);
+        EXPECT_EQ(outcome, c.outcome);
     }
 }
 

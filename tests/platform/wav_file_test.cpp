@@ -89,12 +89,6 @@ std::vector<uint8_t> samples16(std::initializer_list<int16_t> values) {
     return out;
 }
 
-struct GoodForm {
-    const char* name;
-    WavParts parts;
-    std::vector<int16_t> samples;
-};
-
 TEST(WavFile, EachFormThatLoadsGivesMonoSixteenBitSamplesAtItsRate) {
     WavParts mono16{.data = samples16({0, 32767, -32768, -2})};
     WavParts mono8{.bits = 8, .data = {0, 128, 255, 64, 1}};  // odd length: a padded chunk
@@ -102,7 +96,11 @@ TEST(WavFile, EachFormThatLoadsGivesMonoSixteenBitSamplesAtItsRate) {
     WavParts stereo8{.channels = 2, .bits = 8, .data = {255, 255, 0, 128, 128, 129}};
     WavParts extensible{.rate = 44100, .data = samples16({7, -7}), .extensible = true};
     WavParts withList{.rate = 48000, .data = samples16({5}), .chunkBeforeFormat = {1, 2, 3}};
-    const GoodForm forms[] = {
+    const struct {
+        const char* name;
+        WavParts parts;
+        std::vector<int16_t> samples;
+    } forms[] = {
         {"16-bit mono", mono16, {0, 32767, -32768, -2}},
         {"8-bit mono", mono8, {-32768, 0, 32512, -16384, -32512}},
         {"16-bit stereo", stereo16, {2000, -32768, -2}},
@@ -110,7 +108,7 @@ TEST(WavFile, EachFormThatLoadsGivesMonoSixteenBitSamplesAtItsRate) {
         {"extensible PCM", extensible, {7, -7}},
         {"other chunk first", withList, {5}},
     };
-    for (const GoodForm& form : forms) {
+    for (const auto& form : forms) {
         std::string error;
         const std::optional<SoundClip> clip = parseWav(form.parts.bytes(), error);
         ASSERT_TRUE(clip) << form.name << ": " << error;
