@@ -152,6 +152,8 @@ TEST_F(BmpLoadTest, MaskedFormsAndColourTablesGiveExactColoursAndAlpha) {
     }
 }
 
+// Bad bit counts and sizes past 32 bits are the suite's (b/badbitcount.bmp,
+// b/reallybig.bmp).
 TEST_F(BmpLoadTest, FilesItCannotReadLeaveTheImageUnchanged) {
     const Bytes good = makeBmp({.width = 2,
                                 .height = 2,
@@ -161,10 +163,7 @@ TEST_F(BmpLoadTest, FilesItCannotReadLeaveTheImageUnchanged) {
     std::vector<Bytes> refused = {
         {},
         {good.begin(), good.begin() + 20},
-        {good.begin(), good.begin() + 60},  // ends inside the colour table
-        makeBmp({.width = kMaxInt,
-                 .height = kMaxInt,
-                 .bitCount = 32})};  // rows past 32-bit sizes in 54 bytes
+        {good.begin(), good.begin() + 60}};  // ends inside the colour table
     const std::tuple<size_t, uint32_t, size_t> patches[] = {
         {1, 'A', 1},          // not "BM"
         {10, 0, 4},           // no pixel-row offset
@@ -172,7 +171,6 @@ TEST_F(BmpLoadTest, FilesItCannotReadLeaveTheImageUnchanged) {
         {18, 0, 4},           // width 0
         {22, 0, 4},           // height 0
         {22, 0x80000000, 4},  // a height that cannot be made positive
-        {28, 12, 2},          // 12 bits per pixel
         {30, 2, 4},           // RLE4 in an 8-bit file
     };
     for (const auto& [at, value, count] : patches) {
