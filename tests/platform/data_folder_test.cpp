@@ -1,4 +1,6 @@
-// Finding the data folder from the working directory or the installed copy.
+// Finding the data folder from the working directory or the installed copy,
+// and the sounds in it: sfx/ beside gfx/, never needed for a folder to count
+// as the data (a missing sound is silence).
 #include "platform/data_folder.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +8,9 @@
 
 #include <filesystem>
 #include <vector>
+
+#include "platform/files.h"
+#include "platform/sound_files.h"
 
 namespace kestrway {
 namespace {
@@ -32,7 +37,9 @@ TEST(DataFolder, WorkingDirectoryThenBesideTheProgramThenTheShareFolders) {
     const std::string exe = (root / "prefix" / "bin" / "kestrway").string();
     for (const Case& c : cases) {
         fs::remove_all(root);
-        fs::create_directories(root / "work" / "gfx");  // incomplete: not the game's data
+        // Incomplete, the sounds do not make up for it: not the game's data.
+        fs::create_directories(root / "work" / "gfx");
+        fs::create_directories(root / "work" / "sfx");
         fs::create_directories(root / "prefix" / "bin");
         for (const char* folder : c.withData) {
             for (const char* part : {"gfx", "fonts", "map"})
@@ -47,6 +54,11 @@ TEST(DataFolder, WorkingDirectoryThenBesideTheProgramThenTheShareFolders) {
     }
     EXPECT_EQ(findDataFolder((root / "work").string(), ""), "");
     EXPECT_FALSE(executablePath().empty());
+
+    setDataFolder((root / "data").string());
+    EXPECT_EQ(fs::path(soundFilePath("shot")), root / "data" / "sfx" / "shot.wav");
+    setDataFolder("");
+    EXPECT_EQ(soundFilePath(kEngineSoundName), "sfx/engine.wav");
     fs::remove_all(root);
 }
 

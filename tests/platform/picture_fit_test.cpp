@@ -25,17 +25,13 @@ TEST(PictureFit, SizeBarsAndWholeScale) {
         {1280, 960, 0, 0, 1280, 960, 2},
         {1280, 1024, 0, 32, 1280, 960, 2},
         {1920, 1440, 0, 0, 1920, 1440, 3},
-        {2560, 1920, 0, 0, 2560, 1920, 4},
         {641, 480, 0, 0, 640, 480, 1},  // one over: the odd pixel goes to the far bar
         {640, 481, 0, 0, 640, 480, 1},
         {1279, 960, 0, 0, 1279, 959, 0},  // one under a whole scale
         {1281, 960, 0, 0, 1280, 960, 2},
         {1280, 720, 160, 0, 960, 720, 0},  // wide: bars left and right
         {640, 1000, 0, 260, 640, 480, 1},  // tall: bars above and below
-        {3840, 2160, 480, 0, 2880, 2160, 0},
-        {1024, 768, 0, 0, 1024, 768, 0},
         {700, 479, 31, 0, 638, 479, 0},
-        {160, 200, 0, 40, 160, 120, 0},
         {1, 1, 0, 0, 1, 0, 0},  // tiny: nothing of a row fits
         {3, 2, 0, 0, 2, 2, 0},
         {0, 0, 0, 0, 0, 0, 0},  // minimised
@@ -55,19 +51,13 @@ TEST(PictureFit, SizeBarsAndWholeScale) {
 
 // Each device row shows the picture row its top edge falls in, and the rows
 // of consecutive picture rows meet without gap or overlap; the same for
-// columns. Checked at 1:1, whole-number scales, 1.5 and 0.75 times, and sizes
-// that share no factor with the picture's.
+// columns. Checked at 1:1, whole-number scales, 1.5 and 0.75 times, a size
+// that shares no factor with the picture's, and a tiny one.
 TEST(PictureFit, RowsAndColumnsEachPictureLineCovers) {
-    for (const auto& [width, height] : {std::pair{640, 480},
-                                        {1280, 960},
-                                        {1920, 1440},
-                                        {960, 720},
-                                        {480, 360},
-                                        {1024, 768},
-                                        {1279, 959},
-                                        {997, 641},
-                                        {160, 120},
-                                        {3, 2}}) {
+    const std::pair<int32_t, int32_t> sizes[] = {{640, 480},  {1280, 960}, {1920, 1440},
+                                                 {960, 720},  {480, 360},  {1024, 768},
+                                                 {1279, 959}, {997, 641},  {3, 2}};
+    for (const auto& [width, height] : sizes) {
         const PictureFit fit = fitPicture(width, height);
         SCOPED_TRACE(testing::Message() << width << "x" << height);
         EXPECT_EQ(deviceRowOf(fit, 0), 0);
