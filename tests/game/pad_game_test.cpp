@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <stdexcept>
 
 #include "game/screens.h"
 #include "platform/headless/headless.h"
@@ -101,6 +102,8 @@ Played play(const std::function<void()>& script, double closeAt) {
     Played played;
     int32_t cooldown = 0;
     played.prints = printRun(harness, [&](GameState& game) {
+        // A game the close button cannot end (stuck on a still screen) fails at once.
+        if (headless::virtualSeconds() > closeAt + 1) throw std::runtime_error("still running");
         const auto pass = static_cast<int32_t>(headless::virtualSeconds() * 100.0 + 0.5);
         played.at[pass] = PassView{headless::presentedPixel(40, 40) == kTitleBlue, game.playerGear,
                                    game.controls.fireCooldown};
