@@ -157,7 +157,8 @@ TEST(AttractMode, TheIdleTitlePlaysTheDemoUntilAKeyAndSkipsABadOne) {
 // The first game of a run, from Space at `start` (on the grid of presenter
 // passes, as in each run below) after whatever `onTitle` scripts before it:
 // driving, firing and passing the still screens, closed in play after 20 s.
-// Printed from half a second after Space: the game, not the title it left.
+// Printed from half a second after Space, once the game's start has reset
+// what the demo's last frames left in the record.
 RunPrints playNextGame(double start, const std::function<void()>& onTitle = {}) {
     GameHarness harness(KESTRWAY_DATA_DIR, 4242.0);
     if (onTitle) onTitle();
