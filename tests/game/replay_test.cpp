@@ -23,24 +23,6 @@
 namespace kestrway {
 namespace {
 
-// A player mashing keys, with Space often enough to start several games.
-// Escape is pressed by the run itself, in play (on a still screen it would
-// end the program).
-void scriptPlayer(std::mt19937& random, double seconds) {
-    std::uniform_real_distribution<double> unit(0.0, 1.0);
-    const int32_t held[] = {kScanUp, kScanDown, kScanLeft, kScanRight, kScanSpace};
-    for (double t = 0.05; t < seconds; t += 0.02 + 0.25 * unit(random)) {
-        const double roll = unit(random);
-        if (roll < 0.6) {
-            headless::holdKey(held[random() % 5], t, t + 0.02 + 0.5 * unit(random));
-        } else if (roll < 0.9) {
-            headless::typeKey(' ', t);
-        } else {
-            headless::typeKey(static_cast<uint32_t>(1 + random() % 255), t);
-        }
-    }
-}
-
 struct LiveRun {
     std::vector<uint8_t> finalState;
     std::vector<uint8_t> finalRules;  // without the page
@@ -62,7 +44,9 @@ LiveRun recordRun(uint32_t seed, const std::filesystem::path& path, double close
                   const std::function<void(GameState&)>& onTitle = {}) {
     GameHarness harness(KESTRWAY_DATA_DIR, 1000.0 + seed * 3.5);
     std::mt19937 random(seed);
-    scriptPlayer(random, closeAfter + 60.0);
+    // Escape is pressed by the run itself, in play (on a still screen it
+    // would end the program).
+    scriptKeyMasher(random, closeAfter + 60.0, false);
     bool titleSeen = false;
     bool escaped = false;
     int32_t lastFrameCounter = -1;

@@ -1,6 +1,9 @@
 // The bytes two runs are compared by.
 #include "support/game_fingerprint.h"
 
+#include <algorithm>
+
+#include "platform/headless/headless.h"
 #include "platform/random.h"
 #include "platform/screen_device.h"
 
@@ -65,6 +68,36 @@ std::vector<uint8_t> fingerprint(const GameState& game, bool withPage) {
     out.insert(out.end(), reinterpret_cast<const uint8_t*>(page),
                reinterpret_cast<const uint8_t*>(page + kScreenWidth * kScreenHeight));
     return out;
+}
+
+RunPrints printRun(GameHarness& harness, const std::function<void(GameState&)>& onPass, double from,
+                   bool withPage) {
+    RunPrints prints;
+    prints.exitCode = harness.run([&](GameState& game) {
+        if (onPass) onPass(game);
+        if (headless::virtualSeconds() < from - 1e-9) return;
+        // FNV-1a; the page a pixel at a time, which is fast enough for
+        // thousands of passes.
+        uint64_t hash = 1469598103934665603ull;
+        for (const uint8_t byte : fingerprint(game, false)) hash = (hash ^ byte) * 1099511628211ull;
+        const uint32_t* page = screenDevice().work;
+        for (int32_t i = 0; withPage && i < kScreenWidth * kScreenHeight; ++i) {
+            hash = (hash ^ page[i]) * 1099511628211ull;
+        }
+        prints.passes.push_back(hash);
+    });
+    // The screen is closed by now: the record alone.
+    prints.end = fingerprint(harness.game(), false);
+    return prints;
+}
+
+int64_t firstDifference(const RunPrints& a, const RunPrints& b) {
+    const size_t common = std::min(a.passes.size(), b.passes.size());
+    for (size_t i = 0; i < common; ++i) {
+        if (a.passes[i] != b.passes[i]) return static_cast<int64_t>(i);
+    }
+    const bool same = a.passes.size() == b.passes.size() && a.end == b.end;
+    return same ? -1 : static_cast<int64_t>(common);
 }
 
 }  // namespace kestrway

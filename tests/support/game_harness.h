@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -40,5 +41,10 @@ class GameHarness {
     std::unique_ptr<GameState> game_;
     std::vector<PassRecord> passes_;
 };
+
+// A player mashing keys from 0.05 s to `seconds`: gears, steering, fire,
+// Space for the still screens and typed junk; with `quits`, now and then
+// Escape and rarely the close button too.
+void scriptKeyMasher(std::mt19937& random, double seconds, bool quits);
 
 }  // namespace kestrway

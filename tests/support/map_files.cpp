@@ -18,13 +18,12 @@ void put(std::ofstream& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(value >> (8 * i)));
 }
 
-}  // namespace
-
 uint8_t tileCodeForChar(char c) {
     const size_t code = std::string_view(".12~T").find(c);
     return static_cast<uint8_t>(code == std::string_view::npos ? static_cast<uint8_t>(c) : code);
 }
 
+// An 8-bit 16x50 BMP whose pixel values are the rows' tile codes.
 void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows) {
     constexpr uint32_t kPixelOffset = 14 + 40 + 256 * 4;
     std::ofstream out(file, std::ios::binary);
@@ -42,6 +41,8 @@ void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows) {
         }
     }
 }
+
+}  // namespace
 
 TestDataFolder::TestDataFolder(const std::vector<ChunkRows>& chunks) {
     static std::atomic<int> counter{0};

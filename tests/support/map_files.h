@@ -14,10 +14,6 @@ namespace kestrway {
 // and missing rows are grass.
 using ChunkRows = std::vector<std::string>;
 
-uint8_t tileCodeForChar(char c);
-// An 8-bit 16x50 BMP whose pixel values are the rows' tile codes.
-void writeMapFile(const std::filesystem::path& file, const ChunkRows& rows);
-
 // A temporary data folder: the real pictures and font (linked), and map
 // files "01".."04" from the given chunks (fewer chunks, fewer files).
 class TestDataFolder {

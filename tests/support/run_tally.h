@@ -28,8 +28,6 @@ struct RunTally {
 
 class RunObserver {
   public:
-    // Before each game: its score starts again from 0.
-    void startGame() { seen_ = false; }
     // Called once per presenter pass with the state as it is then.
     void observe(const GameState& game);
     const RunTally& tally() const { return tally_; }
