@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <numeric>
 #include <set>
 
 #include "platform/sound_files.h"
@@ -50,10 +51,10 @@ int32_t peak(const std::vector<int16_t>& samples) {
     return largest;
 }
 
-double energy(const std::vector<int16_t>& samples) {
-    double sum = 0;
-    for (const int16_t s : samples) sum += static_cast<double>(s) * s;
-    return sum;
+// The sum of the products of the first `length` samples of a and b.
+double dot(const std::vector<int16_t>& a, const std::vector<int16_t>& b, size_t length) {
+    return std::inner_product(a.begin(), a.begin() + static_cast<ptrdiff_t>(length), b.begin(),
+                              0.0);
 }
 
 TEST(DataSounds, EveryGameSoundIsThereInTheShippedFormAndNothingElse) {
@@ -66,13 +67,14 @@ TEST(DataSounds, EveryGameSoundIsThereInTheShippedFormAndNothingElse) {
     EXPECT_EQ(files, std::set<std::string>(names.begin(), names.end()));
     for (const std::string& name : names) {
         std::ifstream in(kFolder + name + ".wav", std::ios::binary);
-        std::vector<uint8_t> header(44);
-        in.read(reinterpret_cast<char*>(header.data()), 44);
-        // PCM, one channel, 22,050 Hz, 16 bits, with the data right after a 16-byte format.
-        const std::vector<uint8_t> form = {1, 0, 1, 0, 0x22, 0x56, 0, 0};
-        EXPECT_TRUE(std::equal(form.begin(), form.end(), header.begin() + 20)) << name;
-        EXPECT_EQ(header[34], 16) << name;
-        EXPECT_EQ(std::string(header.begin() + 36, header.begin() + 40), "data") << name;
+        std::vector<uint8_t> header(40);
+        in.read(reinterpret_cast<char*>(header.data()), 40);
+        // PCM, one channel, 22,050 Hz (44,100 bytes a second, 2 a frame), 16 bits, with the data
+        // right after a 16-byte format.
+        EXPECT_EQ(std::vector<uint8_t>(header.begin() + 20, header.end()),
+                  (std::vector<uint8_t>{1, 0, 1, 0, 0x22, 0x56, 0,   0,   0x44, 0xAC,
+                                        0, 0, 2, 0, 16,   0,    'd', 'a', 't',  'a'}))
+            << name;
     }
 }
 
@@ -90,6 +92,7 @@ TEST(DataSounds, LevelsAndLengthsStayWithinTheirLimits) {
         EXPECT_LE(seconds, limit == maxSeconds.end() ? 0.7 : limit->second) << name;
     }
     // The player's car going up is the bigger blast.
+    const auto energy = [](const std::vector<int16_t>& s) { return dot(s, s, s.size()); };
     EXPECT_GT(energy(sounds().at("car_explosion")), 1.5 * energy(sounds().at("explosion")));
 }
 
@@ -115,14 +118,11 @@ TEST(DataSounds, LoopsJoinWithoutAStepAndStartNearSilence) {
 TEST(DataSounds, NoTwoSoundsAlike) {
     for (auto a = sounds().begin(); a != sounds().end(); ++a) {
         for (auto b = std::next(a); b != sounds().end(); ++b) {
-            const size_t length = std::min(a->second.size(), b->second.size());
-            double product = 0, energyA = 0, energyB = 0;
-            for (size_t i = 0; i < length; ++i) {
-                product += static_cast<double>(a->second[i]) * b->second[i];
-                energyA += static_cast<double>(a->second[i]) * a->second[i];
-                energyB += static_cast<double>(b->second[i]) * b->second[i];
-            }
-            EXPECT_LT(std::abs(product) / std::sqrt(energyA * energyB), 0.8)
+            const size_t n = std::min(a->second.size(), b->second.size());
+            const double product = dot(a->second, b->second, n);
+            EXPECT_LT(std::abs(product) /
+                          std::sqrt(dot(a->second, a->second, n) * dot(b->second, b->second, n)),
+                      0.8)
                 << a->first << " and " << b->first;
         }
     }

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <tuple>
+#include <string_view>
 #include <vector>
 
 #include "platform/keyboard.h"
@@ -104,10 +104,29 @@ TEST(WindowEvents, EventsBecomeTypedCodesAndWindowActions) {
     }
 }
 
-// The window's pixels as shown, on the dummy driver where our own scaler shows the picture.
-std::vector<uint32_t> shownPixels(const SdlWindow& window) {
-    SDL_Surface* surface = SDL_GetWindowSurface(window.window);
+// A screen page all of one colour, every line changed.
+void fillScreen(uint32_t colour) {
+    ScreenDevice& screen = screenDevice();
+    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
+    screen.work = screen.pages.get();
+    std::fill_n(screen.work, kScreenWidth * kScreenHeight, colour);
+    markLinesChanged(0, kScreenHeight - 1);
+}
+
+// Presents every line with these bands and reads back the window's pixels: from the renderer,
+// or from the window's surface (plain 32-bit words) where our own scaler drew them.
+std::vector<uint32_t> presentAndRead(SdlWindow& window, bool pausedLine,
+                                     std::string_view soundLine = {}) {
+    markLinesChanged(0, kScreenHeight - 1);
+    takeChangedLines(window, pausedLine, false, soundLine);
+    presentPicture(window, pausedLine, soundLine);
     std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
+    if (window.renderer != nullptr) {
+        EXPECT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
+                                          shown.data(), kScreenPitch));
+        return shown;
+    }
+    SDL_Surface* surface = SDL_GetWindowSurface(window.window);
     if (surface == nullptr || surface->w != kScreenWidth || surface->h != kScreenHeight) return {};
     for (int32_t y = 0; y < kScreenHeight; ++y) {
         std::memcpy(shown.data() + y * kScreenWidth,
@@ -117,17 +136,9 @@ std::vector<uint32_t> shownPixels(const SdlWindow& window) {
     return shown;
 }
 
-void fillScreen(uint32_t colour) {
-    ScreenDevice& screen = screenDevice();
-    screen.pages = std::make_unique<uint32_t[]>(kScreenWidth * kScreenHeight * kScreenPages);
-    screen.work = screen.pages.get();
-    std::fill_n(screen.work, kScreenWidth * kScreenHeight, colour);
-    markLinesChanged(0, kScreenHeight - 1);
-}
-
 // The "Paused" line darkens a band across the middle and writes the word white in it, on the
-// presented picture only: the screen page keeps the game's pixels. SDL's software renderer draws
-// it the same way our scaler does.
+// presented picture only: the screen page keeps the game's pixels. The line after M has its own
+// band lower down. SDL's software renderer draws them the same way our scaler does.
 TEST(PresentStep, PausedLineCoversThePresentedPictureNotTheScreenPage) {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
     ASSERT_TRUE(startSdl());
@@ -145,57 +156,33 @@ TEST(PresentStep, PausedLineCoversThePresentedPictureNotTheScreenPage) {
                 SDL_CreateTexture(window.renderer, SDL_PIXELFORMAT_RGB888,
                                   SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
             window.pausedText = createPausedTextTexture(window.renderer);
-            ASSERT_TRUE(window.texture != nullptr && window.pausedText != nullptr);
+            window.soundOffText =
+                createBandTextTexture(window.renderer, "Sound off", kSoundBandTop);
+            ASSERT_TRUE(window.texture && window.pausedText && window.soundOffText);
         }
         fillScreen(0xFF80C040u);
-        takeChangedLines(window, true);
-        presentPicture(window, true);
-        std::vector<uint32_t> shown(kScreenWidth * kScreenHeight);
-        if (withRenderer) {
-            ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
-                                              shown.data(), kScreenPitch));
-        } else {
-            shown = shownPixels(window);
+        for (const bool paused : {true, false}) {
+            const std::string_view soundLine = paused ? "" : "Sound off";
+            const std::vector<uint32_t> shown = presentAndRead(window, paused, soundLine);
             ASSERT_FALSE(shown.empty());
+            const auto at = [&](int32_t y) { return shown[y * kScreenWidth + 10] & 0xFFFFFF; };
+            const auto whiteIn = [&](int32_t top) {
+                return std::count_if(shown.begin() + top * kScreenWidth,
+                                     shown.begin() + (top + kPausedBandHeight) * kScreenWidth,
+                                     [](uint32_t p) { return (p & 0xFFFFFF) == 0xFFFFFF; });
+            };
+            const int32_t bandTop = paused ? kPausedBandTop : kSoundBandTop;
+            const int32_t otherTop = paused ? kSoundBandTop : kPausedBandTop;
+            EXPECT_EQ(at(bandTop - 1), 0x80C040u) << "above the band";
+            EXPECT_EQ(at(bandTop + kPausedBandHeight), 0x80C040u) << "below the band";
+            EXPECT_EQ(at(otherTop + 2), 0x80C040u) << "no other band";
+            EXPECT_LT(at(bandTop + 2) >> 8 & 0xFF, 0x40u) << "the band darkens the picture";
+            EXPECT_GT(at(bandTop + 2) >> 8 & 0xFF, 0u) << "and lets it show through";
+            EXPECT_GT(whiteIn(bandTop), 200) << "the word is written";
         }
-        const auto at = [&](int32_t x, int32_t y) {
-            return shown[y * kScreenWidth + x] & 0xFFFFFF;
-        };
-        EXPECT_EQ(at(10, 100), 0x80C040u) << "above the band";
-        EXPECT_EQ(at(10, 380), 0x80C040u) << "below the band";
-        const uint32_t band = at(10, 240);
-        EXPECT_LT(band >> 8 & 0xFF, 0x40u) << "the band darkens the picture";
-        EXPECT_GT(band >> 8 & 0xFF, 0u) << "and lets it show through";
-        const int64_t white =
-            std::count_if(shown.begin() + 224 * kScreenWidth, shown.begin() + 256 * kScreenWidth,
-                          [](uint32_t p) { return (p & 0xFFFFFF) == 0xFFFFFF; });
-        EXPECT_GT(white, 200) << "the word is written";
         ScreenDevice& screen = screenDevice();
         EXPECT_EQ(std::count(screen.work, screen.work + kScreenWidth * kScreenHeight, 0xFF80C040u),
                   kScreenWidth * kScreenHeight);
-
-        // The sound line after M: its own band lower down, the Paused one gone.
-        if (withRenderer) {
-            window.soundOffText =
-                createBandTextTexture(window.renderer, "Sound off", kSoundBandTop);
-            ASSERT_TRUE(window.soundOffText != nullptr);
-        }
-        markLinesChanged(0, kScreenHeight - 1);
-        takeChangedLines(window, false, false, "Sound off");
-        presentPicture(window, false, "Sound off");
-        if (withRenderer) {
-            ASSERT_EQ(0, SDL_RenderReadPixels(window.renderer, nullptr, SDL_PIXELFORMAT_RGB888,
-                                              shown.data(), kScreenPitch));
-        } else {
-            shown = shownPixels(window);
-        }
-        EXPECT_EQ(at(10, 240), 0x80C040u) << "no Paused band";
-        EXPECT_LT(at(10, kSoundBandTop + 2) >> 8 & 0xFF, 0x40u) << "the sound band";
-        const auto soundRows = shown.begin() + kSoundBandTop * kScreenWidth;
-        EXPECT_GT(std::count_if(soundRows, soundRows + kPausedBandHeight * kScreenWidth,
-                                [](uint32_t p) { return (p & 0xFFFFFF) == 0xFFFFFF; }),
-                  200)
-            << "its words are written";
         destroySdlWindow(window);
     }
     SDL_Quit();

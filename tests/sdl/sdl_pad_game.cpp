@@ -1,10 +1,11 @@
-// The real SDL presenter and game with a virtual game controller attached
-// during a game (run by pad_game_test.sh in a display of its own, which
-// gives the window the focus): the D-pad and the stick change gear, A and
-// Start continue, Back returns to the title, A and Up are held, a hit
-// rumbles the pad, and the pad pulled out mid-game lets go of all it held.
-// Exits 0 when all of it held, 1 with the failed step on stderr. The pause
-// and the stick's hysteresis are the translation's, pinned by headless games.
+// The real SDL presenter with a virtual game controller plugged in once the
+// window is up (run by pad_game_test.sh in a display of its own, which gives
+// the window the focus): SDL's D-pad, stick, A, Start and Back reach the game
+// as the keyboard's keys, Start pauses play and resumes it, a hit rumbles the
+// pad, and the pad pulled out lets go of all it held. A reader in the game's
+// place takes the keys as play does; what whole games make of a pad is pinned
+// by the headless pad games. Exits 0 when all of it held, 1 with the failed
+// step on stderr.
 #include <SDL.h>
 
 #include <atomic>
@@ -15,63 +16,54 @@
 #include <string>
 #include <thread>
 
-#include "game/run_game.h"
-#include "game/screens.h"
 #include "platform/files.h"
 #include "platform/frame_hold.h"
-#include "platform/input_tap.h"
 #include "platform/keyboard.h"
 #include "platform/pad_rumble.h"
+#include "platform/program.h"
 #include "platform/screen.h"
 #include "platform/sdl/presenter.h"
 #include "platform/sdl/sdl_setup.h"
-#include "state/game_state.h"
+#include "platform/timing.h"
 
 namespace kestrway {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// What the game thread saw last, for the script thread to wait on.
-struct Seen {
-    std::atomic<int32_t> gear{0};
-    std::atomic<int32_t> frames{0};  // of play
-    std::atomic<bool> title{false};
-    std::atomic<bool> upDown{false};  // read in every frame of play
-    std::atomic<bool> spaceDown{false};
-};
-
-Seen gSeen;
-GameState* gGame = nullptr;
+// What the reader saw last, for the script thread to wait on.
+std::atomic<bool> gWindowOpen{false};
+std::atomic<bool> gUpHeld{false};
+std::atomic<bool> gSpaceHeld{false};
+std::atomic<bool> gEscapeHeld{false};
+std::atomic<int32_t> gUpTyped{0};  // the Up key's extended code
+std::atomic<int32_t> gSpacesTyped{0};
 std::atomic<int32_t> gRumbles{0};
 
-// Called on the game thread at each of its reads: copies what the script
-// waits for out of the game's state, where no other thread may look.
-class SeeingTap : public InputTap {
-  public:
-    int32_t keyState(int32_t scanCode, int32_t live) override {
-        if (scanCode == kScanUp) gSeen.upDown = live != 0;
-        if (scanCode == kScanSpace) gSeen.spaceDown = live != 0;
-        look();
-        return live;
+// The game thread: opens the window, then reads the keys in every frame of
+// play until the close button.
+[[noreturn]] void readKeysAsPlayDoes() {
+    openScreen();
+    gWindowOpen = true;
+    for (;;) {
+        sleepMs(10);
+        gUpHeld = isKeyDown(kScanUp) != 0;
+        gSpaceHeld = isKeyDown(kScanSpace) != 0;
+        gEscapeHeld = isKeyDown(kScanEscape) != 0;
+        for (std::string key = readKey(); !key.empty(); key = readKey()) {
+            if (key == CloseKey) endProgram(0);
+            gUpTyped += key == std::string("\xFFH", 2) ? 1 : 0;
+            gSpacesTyped += key == " " ? 1 : 0;
+        }
     }
-    void typedKey(std::string&) override { look(); }
-
-  private:
-    int32_t lastCounter_ = 0;
-
-    void look() {
-        gSeen.gear = gGame->playerGear;
-        // The counter wraps at each bonus tick; every change is one frame.
-        if (gGame->frameCounter != lastCounter_) ++gSeen.frames;
-        lastCounter_ = gGame->frameCounter;
-        gSeen.title = screenPixels()[40 * kScreenWidth + 40] == kTitleBlue;
-    }
-};
+}
 
 [[noreturn]] void fail(const char* step) {
-    std::fprintf(stderr, "sdl_pad_game: %s (gear %d, frame %d, title %d, held %d)\n", step,
-                 gSeen.gear.load(), gSeen.frames.load(), gSeen.title ? 1 : 0, framesHeld() ? 1 : 0);
+    std::fprintf(stderr,
+                 "sdl_pad_game: %s (held: up %d space %d escape %d; typed: up %d spaces %d; "
+                 "paused %d)\n",
+                 step, gUpHeld ? 1 : 0, gSpaceHeld ? 1 : 0, gEscapeHeld ? 1 : 0, gUpTyped.load(),
+                 gSpacesTyped.load(), framesHeld() ? 1 : 0);
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -84,7 +76,7 @@ void waitFor(const char* step, const std::function<bool()>& done) {
     }
 }
 
-// Long enough for several presenter passes and game frames.
+// Long enough for several presenter passes and frames.
 void settle() {
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
 }
@@ -98,12 +90,6 @@ SDL_Joystick* pad() {
 void setButton(SDL_GameControllerButton button, bool down) {
     SDL_LockJoysticks();
     SDL_JoystickSetVirtualButton(pad(), button, down ? 1 : 0);
-    SDL_UnlockJoysticks();
-}
-
-void setAxis(SDL_GameControllerAxis axis, int16_t value) {
-    SDL_LockJoysticks();
-    SDL_JoystickSetVirtualAxis(pad(), axis, value);
     SDL_UnlockJoysticks();
 }
 
@@ -131,16 +117,8 @@ void attachPad() {
     if (gPadIndex < 0) fail("the virtual pad could not be attached");
 }
 
-void intoPlay() {
-    press(SDL_CONTROLLER_BUTTON_A);
-    waitFor("A continues the title", [] { return !gSeen.title; });
-    press(SDL_CONTROLLER_BUTTON_START);
-    const int32_t before = gSeen.frames;
-    waitFor("Start continues Get Ready", [&] { return gSeen.frames > before + 5; });
-}
-
 void script() {
-    waitFor("the title", [] { return gSeen.title.load(); });
+    waitFor("the window", [] { return gWindowOpen.load(); });
     attachPad();
     waitFor("the presenter opens the pad", [] {
         SDL_LockJoysticks();
@@ -148,36 +126,36 @@ void script() {
         SDL_UnlockJoysticks();
         return open;
     });
-    intoPlay();
 
     press(SDL_CONTROLLER_BUTTON_DPAD_UP);
-    waitFor("D-pad up: gear 1", [] { return gSeen.gear == 1; });
-    setAxis(SDL_CONTROLLER_AXIS_LEFTY, -30000);  // pushed up, held
-    waitFor("stick up: gear 2", [] { return gSeen.gear == 2; });
-    settle();
-    if (gSeen.gear != 2) fail("a held stick changed gear more than once");
-    setAxis(SDL_CONTROLLER_AXIS_LEFTY, 0);
-    settle();
+    waitFor("D-pad up types Up", [] { return gUpTyped == 1 && !gUpHeld; });
+    SDL_LockJoysticks();
+    SDL_JoystickSetVirtualAxis(pad(), SDL_CONTROLLER_AXIS_LEFTY, -30000);  // pushed up, held
+    SDL_UnlockJoysticks();
+    waitFor("stick up holds Up", [] { return gUpHeld && gUpTyped == 2; });
+    press(SDL_CONTROLLER_BUTTON_A);
+    waitFor("A types a space", [] { return gSpacesTyped == 1; });
+    setButton(SDL_CONTROLLER_BUTTON_BACK, true);
+    waitFor("Back holds Escape", [] { return gEscapeHeld.load(); });
+    setButton(SDL_CONTROLLER_BUTTON_BACK, false);
+    press(SDL_CONTROLLER_BUTTON_START);
+    waitFor("Start pauses play", [] { return framesHeld(); });
+    press(SDL_CONTROLLER_BUTTON_START);
+    waitFor("Start again resumes it", [] { return !framesHeld() && gSpacesTyped == 3; });
 
     rumbleForEffect(SoundEffect::Hit);
     waitFor("a hit rumbles the pad", [] { return gRumbles > 0; });
 
-    press(SDL_CONTROLLER_BUTTON_BACK);
-    waitFor("Back returns to the title", [] { return gSeen.title.load(); });
-
-    intoPlay();
-    setButton(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
     setButton(SDL_CONTROLLER_BUTTON_A, true);
-    waitFor("pad Up and A held", [] { return gSeen.upDown && gSeen.spaceDown; });
+    waitFor("A held holds Space", [] { return gSpaceHeld && gUpHeld; });
     SDL_LockJoysticks();
     SDL_JoystickDetachVirtual(gPadIndex);
     SDL_UnlockJoysticks();
-    waitFor("the pad pulled out lets go of its keys",
-            [] { return !gSeen.upDown && !gSeen.spaceDown; });
+    waitFor("the pad pulled out lets go of its keys", [] { return !gUpHeld && !gSpaceHeld; });
 
     SDL_Event quit{};
     quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);  // the close button: the game ends with 0
+    SDL_PushEvent(&quit);  // the close button: the reader ends with 0
 }
 
 }  // namespace
@@ -191,15 +169,7 @@ int main(int argc, char** argv) {
     }
     setDataFolder(argv[1]);
     if (!startSdl()) return 77;
-    static GameState& game = *new GameState;
-    static SeeingTap tap;
-    gGame = &game;
-    std::thread([] {
-        setInputTap(&tap);
-        char name[] = "kestrway";
-        char* arguments[] = {name, nullptr};
-        runGame(game, 1, arguments);
-    }).detach();
+    std::thread(readKeysAsPlayDoes).detach();
     std::thread(script).detach();
     runPresenter();
 }

@@ -16,25 +16,18 @@ namespace {
 // cursor keys'; names are case-sensitive. Every slot has a code the key
 // states can hold, and a state is held while any of its keys is.
 TEST(WebKeyCodes, PositionsMapToTheSetOneCodesAndHoldTheirKeyStates) {
-    const std::pair<const char*, int32_t> cases[] = {{"Escape", kScanEscape},
-                                                     {"Space", kScanSpace},
-                                                     {"ArrowUp", kScanUp},
-                                                     {"Numpad8", kScanUp},
-                                                     {"ArrowDown", kScanDown},
-                                                     {"Numpad2", kScanDown},
-                                                     {"ArrowLeft", kScanLeft},
-                                                     {"Numpad4", kScanLeft},
-                                                     {"ArrowRight", kScanRight},
-                                                     {"Numpad6", kScanRight},
-                                                     {"KeyA", 30},
-                                                     {"Digit1", 2},
-                                                     {"NumpadEnter", 28},
-                                                     {"F11", 87},
-                                                     {"ShiftLeft", 42},
-                                                     {"Unidentified", 0},
-                                                     {"", 0},
-                                                     {"arrowup", 0}};
-    for (const auto& [code, pc] : cases) EXPECT_EQ(pcScanCode(code), pc) << code;
+    const std::pair<int32_t, std::vector<const char*>> cases[] = {
+        {kScanEscape, {"Escape"}},
+        {kScanSpace, {"Space"}},
+        {kScanUp, {"ArrowUp", "Numpad8"}},
+        {kScanDown, {"ArrowDown", "Numpad2"}},
+        {kScanLeft, {"ArrowLeft", "Numpad4"}},
+        {kScanRight, {"ArrowRight", "Numpad6"}},
+        {28, {"NumpadEnter"}},
+        {0, {"Unidentified", "", "arrowup"}}};
+    for (const auto& [pc, codes] : cases) {
+        for (const char* code : codes) EXPECT_EQ(pcScanCode(code), pc) << code;
+    }
     for (int32_t slot = 0; slot < physicalKeyCount(); ++slot) {
         EXPECT_TRUE(scanCodeOfSlot(slot) > 0 && scanCodeOfSlot(slot) < kKeyStateCount) << slot;
     }
@@ -65,7 +58,6 @@ TEST(WebKeyCodes, KeyPressesTypeTheGamesCodesAndTheBrowserKeepsOnlyItsOwn) {
     } cases[] = {
         {{"Space", " "}, ' ', false},
         {{"KeyA", "A"}, 'A', false},
-        {{"Digit1", "!"}, '!', false},
         {{"NumpadEnter", "Enter"}, 13, false},
         {{"Escape", "Escape"}, 27, false},
         {{"Backspace", "Backspace"}, 8, false},
@@ -75,10 +67,7 @@ TEST(WebKeyCodes, KeyPressesTypeTheGamesCodesAndTheBrowserKeepsOnlyItsOwn) {
         {{"Numpad8", "ArrowUp"}, extendedKeyCode(kScanUp), false},
         {{"Numpad8", "8"}, '8', false},
         {{"Delete", "Delete"}, extendedKeyCode(83), false},
-        {{"PageDown", "PageDown"}, extendedKeyCode(81), false},
         {{"F5", "F5"}, extendedKeyCode(63), true},
-        {{"F10", "F10"}, extendedKeyCode(68), true},
-        {{"F12", "F12"}, extendedKeyCode(88), true},
         // Latin-1 characters as their byte; others, dead keys and broken sequences are dropped.
         {{"Digit3", "\xC2\xA3"}, 0xA3, false},
         {{"KeyE", "\xE2\x82\xAC"}, 0, false},
@@ -99,24 +88,15 @@ TEST(WebKeyCodes, KeyPressesTypeTheGamesCodesAndTheBrowserKeepsOnlyItsOwn) {
     }
 }
 
+// Each screen word (0xAARRGGBB) becomes the canvas's R, G, B, A bytes, opaque;
+// in place too, as the canvas image may be converted over itself.
 TEST(WebCanvasPixels, ScreenWordsBecomeOpaqueRgbaBytes) {
-    const uint32_t screen[] = {0xFF000064u, 0x00FF0000u, 0x8000FF00u, 0x12345678u};
-    uint32_t canvas[4] = {};
-    screenToCanvasPixels(screen, canvas, 4);
-    const uint8_t expected[4][4] = {
-        {0x00, 0x00, 0x64, 0xFF},  // the title's blue
-        {0xFF, 0x00, 0x00, 0xFF},  // red, alpha made opaque
-        {0x00, 0xFF, 0x00, 0xFF},
-        {0x34, 0x56, 0x78, 0xFF},
-    };
-    const auto* bytes = reinterpret_cast<const uint8_t*>(canvas);
-    for (int i = 0; i < 4; ++i) {
-        for (int b = 0; b < 4; ++b) EXPECT_EQ(bytes[i * 4 + b], expected[i][b]) << i << "," << b;
-    }
-    // In place, as the canvas image may be converted over itself.
-    uint32_t same[] = {0xFF112233u};
-    screenToCanvasPixels(same, same, 1);
-    EXPECT_EQ(same[0], 0xFF332211u);
+    uint32_t pixels[] = {0xFF000064u, 0x00FF0000u, 0x8000FF00u, 0x12345678u};
+    screenToCanvasPixels(pixels, pixels, 4);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(pixels);
+    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + sizeof pixels),
+              (std::vector<uint8_t>{0x00, 0x00, 0x64, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0x00, 0xFF,
+                                    0x00, 0xFF, 0x34, 0x56, 0x78, 0xFF}));
 }
 
 }  // namespace

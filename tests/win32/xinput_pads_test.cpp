@@ -7,21 +7,13 @@
 
 #include <vector>
 
-#include "platform/headless/headless.h"
+#include "../support/open_screen_fixture.h"
 #include "platform/keyboard.h"
-#include "platform/screen.h"
 
 namespace kestrway {
 namespace {
 
-class XInputPadsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        headless::reset();
-        openScreen();
-    }
-    void TearDown() override { headless::reset(); }
-};
+using XInputPadsTest = OpenScreenTest;
 
 std::vector<int32_t> keysDown() {
     std::vector<int32_t> down;
