@@ -12,7 +12,7 @@ if(TARGET kestrway_win32)
     ${CMAKE_SOURCE_DIR}/src/platform/win32/system_clock.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/wave_out.cpp
     ${CMAKE_SOURCE_DIR}/src/platform/win32/xinput_pads.cpp)
-  target_include_directories(kestrway_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/src)
+  target_include_directories(kestrway_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(kestrway_win32_tests PRIVATE kestrway_headless GTest::gtest GTest::gtest_main gdi32 winmm)
   gtest_discover_tests(kestrway_win32_tests DISCOVERY_TIMEOUT 60)
 endif()

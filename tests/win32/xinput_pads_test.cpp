@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "../support/open_screen_fixture.h"
 #include "platform/keyboard.h"
+#include "support/open_screen_fixture.h"
 
 namespace kestrway {
 namespace {
